@@ -1,0 +1,47 @@
+#include "app/AppState.h"
+
+#include "exec/ShortPath.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace app {
+
+QString directoryText(const QString& path) {
+    if (path.isEmpty())
+        return path;
+    QString text = QDir::toNativeSeparators(path);
+    if (!text.endsWith(QDir::separator()))
+        text += QDir::separator();
+    return text;
+}
+
+QString applicationDirectory() {
+    const QString home = qEnvironmentVariable("MARQUEON_HOME");
+    return directoryText(home.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(home).absolutePath());
+}
+
+QString mameFileName() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("mame.exe");
+#else
+    return QStringLiteral("mame");
+#endif
+}
+
+void AppState::setMAMEPath(const QString& path) {
+    MAMEPath = path;
+    ShortMAMEPath = exec::shortCommandPath(path);
+}
+
+void AppState::setAppPath(const QString& directory) {
+    AppPath = directoryText(directory);
+    ShortAppPath = exec::shortCommandPath(AppPath);
+    IniFile = AppPath + QStringLiteral("settings") + QDir::separator() + QStringLiteral("options.ini");
+}
+
+QString AppState::mameExecutable() const {
+    return MAMEPath + mameFileName();
+}
+
+} // namespace app

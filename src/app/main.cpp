@@ -1,0 +1,25 @@
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marqueon"));
+
+    app::SingleInstance instance(app::applicationDirectory());
+    if (instance.activatePrevious())
+        return 0;
+    instance.listen();
+
+    ui::QtDialogs dialogs;
+    app::AppState state;
+    app::MainWindow window(state, dialogs);
+    QObject::connect(&instance, &app::SingleInstance::activationRequested, &window, &app::MainWindow::bringToFront);
+    if (!window.load())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

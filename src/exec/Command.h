@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace exec {
+
+// How the child's window is to be shown; only meaningful where processes have windows.
+enum class WindowState { Normal = 1, Minimized = 2, Maximized = 3 };
+
+// One emulator run as a value: never a text to be split or handed to a shell, so blanks
+// in paths and any characters in arguments reach the program unchanged.
+struct Command {
+    QString program;
+    QStringList arguments;
+    QString workingDirectory;
+    QString outputFile; // standard output goes here; empty: not redirected
+    WindowState window = WindowState::Normal;
+
+    bool operator==(const Command&) const = default;
+};
+
+} // namespace exec

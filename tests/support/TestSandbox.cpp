@@ -1,0 +1,55 @@
+#include "support/TestSandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TestSandbox::TestSandbox(const QString& mameFolderName) {
+    const QDir root(m_root.path());
+    const QString mame = root.filePath(mameFolderName);
+    for (const char* folder : {"roms", "neogeo", "samples", "snap"})
+        root.mkpath(QDir(mame).filePath(QLatin1String(folder)));
+    root.mkpath(QStringLiteral("app/settings"));
+    root.mkpath(QStringLiteral("app/reports"));
+
+    const QString emulator = QDir(mame).filePath(app::mameFileName());
+    m_valid =
+        m_root.isValid() && QFile::copy(QStringLiteral(STANDIN_MAME), emulator) &&
+        QFile::copy(QStringLiteral(STANDIN_DEMO_DIR "/standin-games.dat"), QDir(mame).filePath("standin-games.dat"));
+
+    m_state.setAppPath(root.filePath(QStringLiteral("app")));
+    m_state.setMAMEPath(app::directoryText(mame));
+    m_state.ROMPath = app::directoryText(QDir(mame).filePath(QStringLiteral("roms")));
+    m_state.NeoROMPath = app::directoryText(QDir(mame).filePath(QStringLiteral("neogeo")));
+    m_state.SamPath = app::directoryText(QDir(mame).filePath(QStringLiteral("samples")));
+    m_state.SnapPath = app::directoryText(QDir(mame).filePath(QStringLiteral("snap")));
+}
+
+QString TestSandbox::reportsPath() const {
+    return m_state.AppPath + QStringLiteral("reports/");
+}
+
+void TestSandbox::setCatalogue(const QByteArray& listing) const {
+    writeFile(m_state.MAMEPath + QStringLiteral("standin-games.dat"), listing);
+}
+
+void TestSandbox::addArchive(const QString& directory, const QString& name) {
+    writeFile(directory + name + QStringLiteral(".zip"), QByteArray());
+}
+
+QStringList TestSandbox::lastRunArguments() const {
+    const QString text = QString::fromLatin1(readFile(m_state.MAMEPath + QStringLiteral("standin-lastrun.txt")));
+    return text.split(u'\n', Qt::SkipEmptyParts);
+}

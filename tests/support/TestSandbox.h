@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <QTemporaryDir>
+
+// A throw-away installation for one test: an application directory and a MAME directory
+// holding the stand-in emulator, with ROM, Neo-Geo, sample and snapshot folders.
+class TestSandbox {
+public:
+    // A name with blanks in it checks that paths reach the emulator whole.
+    explicit TestSandbox(const QString& mameFolderName = QStringLiteral("mame"));
+
+    bool isValid() const { return m_valid; }
+    QString root() const { return m_root.path(); }
+
+    // The state as a finished setup leaves it, with every directory ending in a separator.
+    const app::AppState& state() const { return m_state; }
+    app::AppState& state() { return m_state; }
+
+    QString appPath() const { return m_state.AppPath; }
+    QString mamePath() const { return m_state.MAMEPath; }
+    QString reportsPath() const;
+
+    // Replaces the stand-in's catalogue with the given listing.
+    void setCatalogue(const QByteArray& listing) const;
+    // Puts an (empty) ROM archive <name>.zip into a directory.
+    static void addArchive(const QString& directory, const QString& name);
+    // The arguments the stand-in received on its last game start.
+    QStringList lastRunArguments() const;
+
+private:
+    QTemporaryDir m_root;
+    app::AppState m_state;
+    bool m_valid = false;
+};
+
+// Writes bytes to a file, creating its folder.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace standin {
+
+struct Rom {
+    std::string name;
+    long size = 0;
+    std::uint32_t crc = 0;
+    bool goodDump = true; // false for "baddump"/"nodump" lines or a zero CRC
+};
+
+struct Game {
+    std::string name;
+    std::string cloneOf;
+    std::string romOf;
+    std::string sampleOf;
+    std::vector<Rom> roms;
+    std::vector<std::string> samples;
+    bool bios = false; // a resource block or the Neo-Geo system entry: not a playable driver
+
+    // The sample set a game loads: a shared set when it names one, its own otherwise.
+    const std::string& sampleSetName() const { return sampleOf.empty() ? name : sampleOf; }
+};
+
+// The games of a -listinfo text, in listing order. Only what the stand-in needs is kept.
+class Catalogue {
+public:
+    static Catalogue parse(std::string_view listing);
+
+    const std::vector<Game>& games() const { return m_games; }
+    // Case-insensitive, as the emulator compares game names.
+    const Game* find(std::string_view name) const;
+
+private:
+    std::vector<Game> m_games;
+    std::unordered_map<std::string, std::size_t> m_index; // lower-case name -> position; listings can be large
+};
+
+// Looks for a data file beside the program (the directory it was started from, then the directory of the
+// executable itself) and then in the working directory; nullopt when none holds it.
+std::optional<std::filesystem::path> findBesideProgram(const char* argv0, std::string_view fileName);
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+
+// '*' and '?' wildcards, letter case ignored.
+bool wildcardMatch(std::string_view pattern, std::string_view text);
+bool hasWildcard(std::string_view pattern);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+} // namespace standin
