@@ -37,11 +37,23 @@ void AppState::setMAMEPath(const QString& path) {
 void AppState::setAppPath(const QString& directory) {
     AppPath = directoryText(directory);
     ShortAppPath = exec::shortCommandPath(AppPath);
-    IniFile = AppPath + QStringLiteral("settings") + QDir::separator() + QStringLiteral("options.ini");
+    IniFile = settingsPath() + QStringLiteral("options.ini");
 }
 
 QString AppState::mameExecutable() const {
     return MAMEPath + mameFileName();
+}
+
+} // namespace app
+
+namespace app {
+
+QString AppState::settingsPath() const {
+    return AppPath + QStringLiteral("settings") + QDir::separator();
+}
+
+QString AppState::reportsPath() const {
+    return AppPath + QStringLiteral("reports") + QDir::separator();
 }
 
 } // namespace app

@@ -46,6 +46,9 @@ struct AppState {
 
     // The emulator's executable in the MAME directory.
     QString mameExecutable() const;
+    // Marqueon's own folders under the application directory, ending with a separator.
+    QString settingsPath() const;
+    QString reportsPath() const;
 };
 
 // The main window's last view, kept in the ShutDown section. Indexes are 1-based list

@@ -1,16 +1,32 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "exec/CommandRunner.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+
+namespace catalogue {
+class GameListPanel;
+class GameListView;
+class Progress;
+} // namespace catalogue
 
 namespace app {
 
 class Dialogs;
 class SplashWindow;
 
-// frmMain: owns the start-up sequence and, later, the game lists and panels.
+// frmMain: owns the start-up sequence, shows one of the three game lists or a panel over
+// them, and routes the buttons and menu commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -23,16 +39,92 @@ public:
     // Brings the window back in front, restoring it when minimised (a second start asks this).
     void bringToFront();
 
+    // Operations many commands share.
+    void SaveSelection();
+    void RestoreSelection();
+    void EnableGameButtons();
+    void ClearSelection();
+    void EnableToolButtons();
+    void DisableToolButtons();
+    void ShowScreenShot();
+
+    // View menu commands.
+    void mnuViewAll_Click();
+    void mnuViewInstalled_Click();
+    void mnuViewUninstalled_Click();
+    void mnuViewShots_Click();
+
+    // The main window's own state, saved on exit.
+    ShutDownState View;
+    QString CurrentMAMEDate;
+    int AllCount = 0;
+    int InstalledCount = 0;
+    int UninstalledCount = 0;
+    bool PanelOpen = false;
+    double ListLoadStart = 0;
+    double ListLoadEnd = 0;
+
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The per-list state that the view switch and selection commands work on.
+    struct ListSlot {
+        catalogue::GameListView* list;
+        QString caption;
+        int* count;
+        int* index;
+        int* sortKey;
+        int* sortOrder;
+    };
+
+    void createControls();
+    void createMenus();
+    std::array<ListSlot, 3> listSlots();
+    ListSlot* shownSlot(std::array<ListSlot, 3>& all);
+    void switchList(const ListSlot& slot);
+    void showGameDetails(const ListSlot& slot);
+    void onColumnClicked(const ListSlot& slot, int column);
+    void onGameSelected(const ListSlot& slot);
+    void onDoubleClick(const ListSlot& slot);
+    void showListLoadTime();
+    void setPanel(int panel, const QString& text);
+
+    // Start-up
+    bool readOptionsOrSetUp();
+    bool rebuildCatalogue(catalogue::Progress& progress);
+    bool loadLists(catalogue::Progress& progress);
     void showSplash();
     void firstActivation();
+    QString mameDate() const;
+    bool fail(const QString& description);
 
     AppState& m_state;
     Dialogs& m_dialogs;
+    exec::CommandRunner m_runner;
     QPointer<SplashWindow> m_splash;
+
+    catalogue::GameListPanel* fraList;
+    QLabel* lblList;
+    QLabel* Picture1;
+    QPushButton* cmdPlay;
+    QPushButton* cmdVerify;
+    QPushButton* cmdHistory;
+    QPushButton* cmdRaster;
+    QPushButton* cmdVector;
+    QPushButton* cmdMaintenance;
+    QPushButton* cmdExit;
+    QStatusBar* StatusBar1;
+    std::array<QLabel*, 6> m_panels;
+
+    QMenu* mnuView;
+    QAction* mnuViewAll;
+    QAction* mnuViewInstalled;
+    QAction* mnuViewUninstalled;
+    QAction* mnuViewShots;
 };
 
 } // namespace app

@@ -1,9 +1,11 @@
 #include "app/SplashWindow.h"
 
 #include "MarqueonVersion.h"
+#include "catalogue/WaitWindow.h"
 #include "ui/Artwork.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace app {
@@ -50,6 +52,8 @@ SplashWindow::SplashWindow(QWidget* parent)
 void SplashWindow::setMessage(const QString& text) {
     lblMessage->setText(text);
     lblMessage->repaint();
+    // Lets the splash paint while the start-up work goes on.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SplashWindow::setCount(int count) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "catalogue/Progress.h"
+
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -7,13 +10,13 @@ class QLabel;
 namespace app {
 
 // The window that covers start-up: what is being done and how many games are loaded so far.
-class SplashWindow : public QWidget {
+class SplashWindow : public QWidget, public catalogue::Progress {
     Q_OBJECT
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
-    void setMessage(const QString& text);
-    void setCount(int count);
+    void setMessage(const QString& text) override;
+    void setCount(int count) override;
 
     QLabel* Picture1;
     QLabel* lblMessage;
@@ -22,6 +25,9 @@ public:
     QLabel* lblCount;
     QLabel* lblCountLabel;
     QLabel* lblVersion;
+
+private:
+    QElapsedTimer m_sincePaint;
 };
 
 // " Version " and the program's major, minor and patch numbers.

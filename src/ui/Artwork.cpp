@@ -1,5 +1,6 @@
 #include "ui/Artwork.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -28,7 +29,11 @@ QPixmap marqueePicture(QSize size) {
 
     QFont font(QStringLiteral("Sans Serif"));
     font.setBold(true);
-    font.setPixelSize(int(area.height() * 0.38));
+    font.setPixelSize(100);
+    // As large as the picture allows, in height and in width.
+    const qreal fit = qMin(area.height() * 0.38 / 100.0,
+                           area.width() * 0.86 / QFontMetricsF(font).horizontalAdvance(QStringLiteral("MARQUEON")));
+    font.setPixelSize(qMax(6, int(100 * fit)));
     painter.setFont(font);
     painter.setPen(QColor(40, 0, 20));
     painter.drawText(area.translated(3, 3), Qt::AlignCenter, QStringLiteral("MARQUEON"));

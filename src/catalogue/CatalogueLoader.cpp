@@ -1,0 +1,152 @@
+#include "catalogue/CatalogueLoader.h"
+
+#include "app/LineScanner.h"
+#include "catalogue/Progress.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+namespace catalogue {
+namespace {
+
+const QString NeoGeoBoundary = QStringLiteral("NAM-1975");
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QString latin1(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes);
+}
+
+enum class Installed { InRetro, InNeoGeo, InEither };
+
+struct Rules {
+    Installed installed;
+    bool fromBoundary = false; // skip everything before the boundary game
+    bool toBoundary = false;   // stop at the boundary game
+    bool skipTestEntries = false;
+};
+
+GameLists load(const LoadSettings& settings, const Rules& rules, Progress& progress) {
+    GameLists lists;
+    if (!QFile::exists(settings.gameInfoPath)) {
+        lists.missing = true;
+        return lists;
+    }
+    const bool needRetro = rules.installed != Installed::InNeoGeo;
+    const bool needNeo = rules.installed != Installed::InRetro;
+    const ArchiveIndex retro(needRetro ? settings.romPath : QString());
+    const ArchiveIndex neo(needNeo ? settings.neoRomPath : QString());
+
+    app::LineScanner file(settings.gameInfoPath);
+    bool started = !rules.fromBoundary;
+    QByteArrayView line;
+    while (file.next(line)) {
+        std::optional<GameRecord> game = parseRecord(line);
+        if (!game) {
+            lists.damaged = true;
+            continue;
+        }
+        const bool boundary = game->description() == NeoGeoBoundary;
+        if (rules.toBoundary && boundary)
+            break;
+        started = started || boundary;
+        if (!started)
+            continue;
+        if (rules.skipTestEntries && (game->romName() == u"sentetst" || game->romName() == u"sfzch"))
+            continue;
+        if (settings.hideClones && game->isClone())
+            continue;
+        const bool installed =
+            (needRetro && retro.contains(game->romName())) || (needNeo && neo.contains(game->romName()));
+        (installed ? lists.installed : lists.uninstalled).append(*game);
+        lists.all.append(std::move(*game));
+        progress.setCount(int(lists.all.size()));
+    }
+    lists.damaged = lists.damaged || file.lastLineUnterminated();
+    return lists;
+}
+
+} // namespace
+
+ArchiveIndex::ArchiveIndex(const QString& directory) {
+    if (directory.isNull())
+        return;
+    // The test is by name, as a file-exists test would be: case matters where the file system's does.
+    QDirIterator it(directory.isEmpty() ? QStringLiteral(".") : directory, {QStringLiteral("*.zip")},
+                    QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        QString name = it.nextFileInfo().fileName();
+        if (!name.endsWith(QLatin1String(".zip")))
+            continue;
+        name.chop(4);
+#ifdef Q_OS_WIN
+        name = name.toLower();
+#endif
+        m_names.insert(name);
+    }
+}
+
+bool ArchiveIndex::contains(const QString& romName) const {
+#ifdef Q_OS_WIN
+    return m_names.contains(romName.toLower());
+#else
+    return m_names.contains(romName);
+#endif
+}
+
+std::optional<GameRecord> parseRecord(QByteArrayView line) {
+    GameRecord record;
+    qsizetype pos = 0;
+    const qsizetype size = line.size();
+    for (int i = 0; i < GameRecord::FieldCount; ++i) {
+        while (pos < size && isBlank(line[pos]))
+            ++pos;
+        qsizetype end;
+        if (pos < size && line[pos] == '"') {
+            const qsizetype close = line.indexOf('"', pos + 1);
+            if (close < 0)
+                return std::nullopt;
+            record.fields[i] = latin1(line.sliced(pos + 1, close - pos - 1));
+            // Anything between the closing quote and the comma is not part of the field.
+            end = line.indexOf(',', close + 1);
+        } else {
+            end = line.indexOf(',', pos);
+            QByteArrayView text = line.sliced(pos, (end < 0 ? size : end) - pos);
+            while (!text.isEmpty() && isBlank(text.back()))
+                text.chop(1);
+            record.fields[i] = latin1(text);
+        }
+        const bool last = i == GameRecord::FieldCount - 1;
+        if (last != (end < 0))
+            return std::nullopt;
+        pos = end + 1;
+    }
+    return record;
+}
+
+GameLists LoadRetroList(const LoadSettings& settings, Progress& progress) {
+    return load(settings, {Installed::InRetro, false, true, true}, progress);
+}
+
+GameLists LoadAllList(const LoadSettings& settings, Progress& progress) {
+    return load(settings, {Installed::InEither, false, false, false}, progress);
+}
+
+GameLists LoadNeoList(const LoadSettings& settings, Progress& progress) {
+    return load(settings, {Installed::InNeoGeo, true, false, false}, progress);
+}
+
+ListChoice listChoice(const QString& gameList) {
+    if (gameList == u"Retro")
+        return {&LoadRetroList, QStringLiteral("Retro Games")};
+    if (gameList == u"RetroP")
+        return {&LoadAllList, QStringLiteral("All Games")};
+    if (gameList == u"NeoOnly")
+        return {&LoadNeoList, QStringLiteral("Neo-Geo Games")};
+    return {};
+}
+
+} // namespace catalogue
