@@ -53,3 +53,13 @@ QStringList TestSandbox::lastRunArguments() const {
     const QString text = QString::fromLatin1(readFile(m_state.MAMEPath + QStringLiteral("standin-lastrun.txt")));
     return text.split(u'\n', Qt::SkipEmptyParts);
 }
+
+void TestSandbox::writeOptions(const QByteArray& gameList, const QByteArray& more) const {
+    writeFile(m_state.IniFile, "[Preferences]\r\nGameList=" + gameList +
+                                   "\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
+                                   "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
+                                   m_state.MAMEPath.toLatin1() + "\r\nRetroROMs=" + m_state.ROMPath.toLatin1() +
+                                   "\r\nNeoGeoROMs=" + m_state.NeoROMPath.toLatin1() +
+                                   "\r\nSamples=" + m_state.SamPath.toLatin1() +
+                                   "\r\nSnapshots=" + m_state.SnapPath.toLatin1() + "\r\n" + more);
+}

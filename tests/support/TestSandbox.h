@@ -28,6 +28,10 @@ public:
     static void addArchive(const QString& directory, const QString& name);
     // The arguments the stand-in received on its last game start.
     QStringList lastRunArguments() const;
+    // Writes settings/options.ini as a finished setup leaves it, with the given list choice,
+    // followed by the given lines (a ShutDown section, say).
+    void writeOptions(const QByteArray& gameList = "RetroP", const QByteArray& more = {}) const;
+    QString optionsFile() const { return m_state.IniFile; }
 
 private:
     QTemporaryDir m_root;
