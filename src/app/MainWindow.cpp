@@ -46,7 +46,7 @@ void MainWindow::createControls() {
     setCentralWidget(central);
 
     fraList = new catalogue::GameListPanel(central);
-    fraList->setGeometry(ui::twipsRect(60, 0, 8100, 5160));
+    fraList->setGeometry(ui::twipsRect(60, 0, 8100, 5520));
 
     Picture1 = new QLabel(central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -73,7 +73,7 @@ void MainWindow::createControls() {
     cmdRaster = button("cmdRaster", QStringLiteral("Raster Defaults"), 2880);
     cmdVector = button("cmdVector", QStringLiteral("Vector Defaults"), 3315);
     cmdMaintenance = button("cmdMaintenance", QStringLiteral("Maintenance"), 3750);
-    cmdExit = button("cmdExit", QStringLiteral("E&xit"), 4740);
+    cmdExit = button("cmdExit", QStringLiteral("E&xit"), 5040);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
     StatusBar1 = new QStatusBar(this);

@@ -11,7 +11,7 @@ namespace catalogue {
 namespace {
 constexpr int ListLeft = 120;
 constexpr int ListTop = 280;
-constexpr int ListHeight = 4760;
+constexpr int ListHeight = 5120;
 constexpr int WideList = 7785;
 constexpr int NarrowList = 2865;
 } // namespace
