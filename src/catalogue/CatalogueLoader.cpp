@@ -6,6 +6,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace catalogue {
 namespace {
@@ -41,10 +46,11 @@ GameLists load(const LoadSettings& settings, const Rules& rules, Progress& progr
     const ArchiveIndex neo(needNeo ? settings.neoRomPath : QString());
 
     app::LineScanner file(settings.gameInfoPath);
+    RecordReader reader;
     bool started = !rules.fromBoundary;
     QByteArrayView line;
     while (file.next(line)) {
-        std::optional<GameRecord> game = parseRecord(line);
+        std::optional<GameRecord> game = reader.parse(line);
         if (!game) {
             lists.damaged = true;
             continue;
@@ -63,8 +69,11 @@ GameLists load(const LoadSettings& settings, const Rules& rules, Progress& progr
             (needRetro && retro.contains(game->romName())) || (needNeo && neo.contains(game->romName()));
         (installed ? lists.installed : lists.uninstalled).append(*game);
         lists.all.append(std::move(*game));
-        progress.setCount(int(lists.all.size()));
+        // Often enough to see the count rise, seldom enough to cost nothing.
+        if (lists.all.size() % 256 == 0)
+            progress.setCount(int(lists.all.size()));
     }
+    progress.setCount(int(lists.all.size()));
     lists.damaged = lists.damaged || file.lastLineUnterminated();
     return lists;
 }
@@ -74,19 +83,29 @@ GameLists load(const LoadSettings& settings, const Rules& rules, Progress& progr
 ArchiveIndex::ArchiveIndex(const QString& directory) {
     if (directory.isNull())
         return;
-    // The test is by name, as a file-exists test would be: case matters where the file system's does.
-    QDirIterator it(directory.isEmpty() ? QStringLiteral(".") : directory, {QStringLiteral("*.zip")},
-                    QDir::Files | QDir::Hidden);
+    const QString path = directory.isEmpty() ? QStringLiteral(".") : directory;
+#ifdef Q_OS_WIN
+    QDirIterator it(path, {QStringLiteral("*.zip")}, QDir::Files | QDir::Hidden);
     while (it.hasNext()) {
         QString name = it.nextFileInfo().fileName();
-        if (!name.endsWith(QLatin1String(".zip")))
-            continue;
         name.chop(4);
-#ifdef Q_OS_WIN
-        name = name.toLower();
-#endif
-        m_names.insert(name);
+        m_names.insert(name.toLower());
     }
+#else
+    // One pass over the directory entries; only links and unknown types need a closer look.
+    DIR* folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const QByteArrayView name(entry->d_name);
+        if (!name.endsWith(".zip") || name.size() <= 4)
+            continue;
+        if (entry->d_type != DT_REG && !QFileInfo(QDir(path).filePath(QFile::decodeName(entry->d_name))).isFile())
+            continue;
+        m_names.insert(QFile::decodeName(name.chopped(4).toByteArray()));
+    }
+    ::closedir(folder);
+#endif
 }
 
 bool ArchiveIndex::contains(const QString& romName) const {
@@ -97,7 +116,16 @@ bool ArchiveIndex::contains(const QString& romName) const {
 #endif
 }
 
-std::optional<GameRecord> parseRecord(QByteArrayView line) {
+QString RecordReader::shared(QByteArrayView text) {
+    // A raw-data key looks the text up without copying it.
+    const QByteArray key = QByteArray::fromRawData(text.data(), text.size());
+    const auto found = m_texts.constFind(key);
+    if (found != m_texts.cend())
+        return *found;
+    return *m_texts.insert(QByteArray(text.data(), text.size()), QString::fromLatin1(text));
+}
+
+std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
     GameRecord record;
     qsizetype pos = 0;
     const qsizetype size = line.size();
@@ -105,26 +133,32 @@ std::optional<GameRecord> parseRecord(QByteArrayView line) {
         while (pos < size && isBlank(line[pos]))
             ++pos;
         qsizetype end;
+        QByteArrayView text;
         if (pos < size && line[pos] == '"') {
             const qsizetype close = line.indexOf('"', pos + 1);
             if (close < 0)
                 return std::nullopt;
-            record.fields[i] = latin1(line.sliced(pos + 1, close - pos - 1));
+            text = line.sliced(pos + 1, close - pos - 1);
             // Anything between the closing quote and the comma is not part of the field.
             end = line.indexOf(',', close + 1);
         } else {
             end = line.indexOf(',', pos);
-            QByteArrayView text = line.sliced(pos, (end < 0 ? size : end) - pos);
+            text = line.sliced(pos, (end < 0 ? size : end) - pos);
             while (!text.isEmpty() && isBlank(text.back()))
                 text.chop(1);
-            record.fields[i] = latin1(text);
         }
+        const bool unique = i == GameRecord::Description || i == GameRecord::RomName;
+        record.fields[i] = unique ? latin1(text) : shared(text);
         const bool last = i == GameRecord::FieldCount - 1;
         if (last != (end < 0))
             return std::nullopt;
         pos = end + 1;
     }
     return record;
+}
+
+std::optional<GameRecord> parseRecord(QByteArrayView line) {
+    return RecordReader().parse(line);
 }
 
 GameLists LoadRetroList(const LoadSettings& settings, Progress& progress) {

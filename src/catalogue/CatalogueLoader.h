@@ -3,6 +3,7 @@
 #include "catalogue/GameRecord.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QSet>
 
@@ -24,9 +25,19 @@ private:
     QSet<QString> m_names;
 };
 
-// Reads one catalogue line: ten comma-separated fields, a field that begins with a double
-// quote running to the next one. Nothing when the line is damaged (fewer or more than ten
-// fields, or a quote left open).
+// Reads catalogue lines: ten comma-separated fields, a field that begins with a double quote
+// running to the next one. Nothing when a line is damaged (fewer or more than ten fields, or a
+// quote left open). Texts that recur from game to game (years, statuses, makers, displays,
+// origins) are shared between records instead of held once per game.
+class RecordReader {
+public:
+    std::optional<GameRecord> parse(QByteArrayView line);
+
+private:
+    QString shared(QByteArrayView text);
+    QHash<QByteArray, QString> m_texts;
+};
+
 std::optional<GameRecord> parseRecord(QByteArrayView line);
 
 // The games of one list choice, split by installed state.

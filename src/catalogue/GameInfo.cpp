@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cstring>
 
 namespace catalogue {
 namespace {
@@ -28,18 +29,26 @@ char charAt(QByteArrayView line, qsizetype position) {
     return position >= 1 && position <= line.size() ? line[position - 1] : '\0';
 }
 
-QByteArray withoutLastCharacter(QByteArrayView text) {
-    return text.chopped(text.isEmpty() ? 0 : 1).toByteArray();
+// Field buffers are reused from game to game, so a listing of tens of thousands of games
+// costs no allocation per line.
+void setText(QByteArray& field, QByteArrayView text) {
+    field.resize(text.size());
+    if (!text.isEmpty())
+        std::memcpy(field.data(), text.data(), size_t(text.size()));
+}
+
+void setWithoutLastCharacter(QByteArray& field, QByteArrayView text) {
+    setText(field, text.chopped(text.isEmpty() ? 0 : 1));
 }
 
 // The first letter of each word in capitals, the rest in lower case.
-QByteArray properCase(QByteArrayView text) {
-    QByteArray result = text.toByteArray().toLower();
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        if (i == 0 || result[i - 1] == ' ')
-            result[i] = char(QChar::toUpper(uchar(result[i])));
+void setProperCase(QByteArray& field, QByteArrayView text) {
+    setText(field, text);
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const bool wordStart = i == 0 || field[i - 1] == ' ';
+        const uchar c = uchar(field[i]);
+        field[i] = char(wordStart ? QChar::toUpper(c) : QChar::toLower(c));
     }
-    return result;
 }
 
 QByteArray statusWord(char letter, bool imperfectKnown) {
@@ -64,26 +73,39 @@ char wordStatusLetter(QByteArrayView line, QByteArrayView word) {
 
 using Fields = std::array<QByteArray, GameRecord::FieldCount>;
 
+// One quoted, comma-separated line, copied in with one size check instead of an append a piece.
 void appendRecord(QByteArray& out, const Fields& fields) {
+    qsizetype length = 2 * GameRecord::FieldCount + (GameRecord::FieldCount - 1) + 2;
+    for (const QByteArray& field : fields)
+        length += field.size();
+    const qsizetype start = out.size();
+    out.resize(start + length);
+    char* at = out.data() + start;
     for (int i = 0; i < GameRecord::FieldCount; ++i) {
         if (i > 0)
-            out += ',';
-        out += '"';
-        out += fields[i];
-        out += '"';
+            *at++ = ',';
+        *at++ = '"';
+        std::memcpy(at, fields[i].constData(), size_t(fields[i].size()));
+        at += fields[i].size();
+        *at++ = '"';
     }
-    out += "\r\n";
+    *at++ = '\r';
+    *at = '\n';
 }
 
 void readVideo(QByteArrayView line, Fields& record) {
-    record[GameRecord::VideoType] = properCase(mid(line, 17, 6));
+    QByteArray& type = record[GameRecord::VideoType];
+    setProperCase(type, mid(line, 17, 6));
     const bool vertical = charAt(line, 36) == 'v';
-    if (record[GameRecord::VideoType] == "Raster") {
-        record[GameRecord::Display] =
-            vertical ? mid(line, 47, 3).toByteArray() + 'x' + mid(line, 53, 3).toByteArray() + "   V"
-                     : mid(line, 49, 3).toByteArray() + 'x' + mid(line, 55, 3).toByteArray() + "   H";
-    } else if (record[GameRecord::VideoType] == "Vector") {
-        record[GameRecord::Display] = vertical ? QByteArrayLiteral("Unknown V") : QByteArrayLiteral("Unknown H");
+    QByteArray& display = record[GameRecord::Display];
+    if (type == "Raster") {
+        const QByteArrayView width = vertical ? mid(line, 47, 3) : mid(line, 49, 3);
+        const QByteArrayView height = vertical ? mid(line, 53, 3) : mid(line, 55, 3);
+        display.resize(0);
+        display.append(width.data(), width.size()).append('x').append(height.data(), height.size());
+        display.append(vertical ? "   V" : "   H");
+    } else if (type == "Vector") {
+        display = vertical ? QByteArrayLiteral("Unknown V") : QByteArrayLiteral("Unknown H");
     }
 }
 
@@ -93,41 +115,71 @@ void readDriver(QByteArrayView line, Fields& record) {
     record[GameRecord::SoundStatus] = statusWord(wordStatusLetter(line, "sound"), true);
 }
 
+bool isKey(QByteArrayView line, const char (&key)[5]) {
+    return std::memcmp(line.data() + 1, key, 4) == 0;
+}
+
 // One catalogue line per game block that has a driver line, written as the block's driver
 // line is read. Fields other than the origin carry over to the next block when it lacks them.
 int extractGames(app::LineScanner& listing, QSaveFile& catalogue) {
+    static const QByteArray Original = QByteArrayLiteral("Original");
     Fields record;
-    record[GameRecord::Origin] = QByteArrayLiteral("Original");
+    record[GameRecord::Origin] = Original;
     bool write = false;
     int games = 0;
     QByteArray out;
+    out.reserve(1 << 21);
     QByteArrayView line;
     while (listing.next(line)) {
-        const QByteArrayView key = mid(line, 2, 4);
-        if (key == "name") {
-            record[GameRecord::RomName] = mid(line, 7).toByteArray();
-            write = record[GameRecord::RomName] != "neogeo"; // the Neo-Geo system, not a game
-        } else if (key == "desc") {
-            record[GameRecord::Description] = withoutLastCharacter(mid(line, 15));
-        } else if (key == "year") {
-            record[GameRecord::Year] = mid(line, 7).toByteArray();
-        } else if (key == "manu") {
-            record[GameRecord::Manufacturer] = withoutLastCharacter(mid(line, 16));
-        } else if (key == "clon") {
-            record[GameRecord::Origin] = "Clone of " + mid(line, 10).toByteArray();
-        } else if (key == "vide") {
-            readVideo(line, record);
-        } else if (key == "driv") {
-            readDriver(line, record);
-            if (write) {
-                appendRecord(out, record);
-                ++games;
-                if (out.size() > (1 << 20)) {
-                    catalogue.write(out);
-                    out.clear();
-                }
+        // The key is characters 2 to 5; shorter lines have none, and most lines (the ROM
+        // lists) are told apart by their first letter.
+        if (line.size() < 5)
+            continue;
+        switch (line[1]) {
+        case 'n':
+            if (isKey(line, "name")) {
+                setText(record[GameRecord::RomName], mid(line, 7));
+                write = record[GameRecord::RomName] != "neogeo"; // the Neo-Geo system, not a game
             }
-            record[GameRecord::Origin] = QByteArrayLiteral("Original");
+            break;
+        case 'd':
+            if (isKey(line, "desc")) {
+                setWithoutLastCharacter(record[GameRecord::Description], mid(line, 15));
+            } else if (isKey(line, "driv")) {
+                readDriver(line, record);
+                if (write) {
+                    appendRecord(out, record);
+                    ++games;
+                    if (out.size() > (1 << 20)) {
+                        catalogue.write(out);
+                        out.resize(0);
+                    }
+                }
+                record[GameRecord::Origin] = Original;
+            }
+            break;
+        case 'y':
+            if (isKey(line, "year"))
+                setText(record[GameRecord::Year], mid(line, 7));
+            break;
+        case 'm':
+            if (isKey(line, "manu"))
+                setWithoutLastCharacter(record[GameRecord::Manufacturer], mid(line, 16));
+            break;
+        case 'c':
+            if (isKey(line, "clon")) {
+                QByteArray& origin = record[GameRecord::Origin];
+                const QByteArrayView parent = mid(line, 10);
+                origin = QByteArrayLiteral("Clone of ");
+                origin.append(parent.data(), parent.size());
+            }
+            break;
+        case 'v':
+            if (isKey(line, "vide"))
+                readVideo(line, record);
+            break;
+        default:
+            break;
         }
     }
     catalogue.write(out);

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+#include <vector>
+
 namespace catalogue {
 
 // One game list's rows, kept sorted by its own sort column and order. Texts compare without
@@ -35,6 +37,7 @@ public:
 
 private:
     bool before(const GameRecord& a, const GameRecord& b) const;
+    QList<GameRecord> sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const;
 
     QList<GameRecord> m_games;
     int m_sortColumn = 0;
