@@ -4,10 +4,12 @@
 #include "app/SplashWindow.h"
 #include "catalogue/GameListPanel.h"
 #include "catalogue/GameListView.h"
+#include "settings/SettingsPanel.h"
 #include "ui/Artwork.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -88,16 +90,42 @@ void MainWindow::createControls() {
         m_panels[size_t(i)] = panel;
     }
     setStatusBar(StatusBar1);
+    // The second bar covers the first while a panel is open.
+    StatusBar2 = new QStatusBar(StatusBar1);
+    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
+    StatusBar2->setSizeGripEnabled(false);
+    StatusBar2->addWidget(new QLabel(StatusBar2), 1);
+    StatusBar2->setAutoFillBackground(true);
+    StatusBar2->hide();
+    StatusBar1->installEventFilter(this);
+
+    fraDefaults = new settings::SettingsPanel(central);
+    fraDefaults->setGeometry(fraList->geometry());
+    fraDefaults->setEnabled(false);
+    fraDefaults->lower();
+    connect(fraDefaults->cmdOK, &QPushButton::clicked, this, &MainWindow::cmdOK_Click);
+    connect(fraDefaults->cmdRestore, &QPushButton::clicked, this, &MainWindow::cmdRestore_Click);
+    connect(fraDefaults->cmdCancel, &QPushButton::clicked, this, &MainWindow::cmdCancel_Click);
+    connect(cmdRaster, &QPushButton::clicked, this, &MainWindow::cmdRaster_Click);
+    connect(cmdVector, &QPushButton::clicked, this, &MainWindow::cmdVector_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &MainWindow::cmdPlay_Click);
+    cmdPlay->installEventFilter(this);
 
     for (const ListSlot& slot : listSlots()) {
         connect(slot.list, &catalogue::GameListView::columnClicked, this,
                 [this, slot](int column) { onColumnClicked(slot, column); });
         connect(slot.list, &catalogue::GameListView::gameSelected, this, [this, slot] { onGameSelected(slot); });
         connect(slot.list, &catalogue::GameListView::doubleClicked, this, [this, slot] { onDoubleClick(slot); });
+        // Return on a list presses the default button, as in a dialog.
+        connect(slot.list, &catalogue::GameListView::returnPressed, this, [this] {
+            if (cmdPlay->isDefault() && cmdPlay->isEnabled())
+                cmdPlay_Click();
+        });
     }
 }
 
 void MainWindow::createMenus() {
+    createFileMenu();
     mnuView = menuBar()->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     const auto item = [this](const char* name, const QString& caption, void (MainWindow::*command)()) {
@@ -126,6 +154,53 @@ void MainWindow::createMenus() {
             mnuViewUninstalled->setChecked(caption == catalogue::GameListPanel::UninstalledGames);
         }
     });
+    createToolsMenu();
+}
+
+void MainWindow::createFileMenu() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFilePlay = mnuFile->addAction(QStringLiteral("&Play Game"), this, &MainWindow::cmdPlay_Click);
+    mnuFilePlay->setObjectName(QStringLiteral("mnuFilePlay"));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileHyphen1"));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    connect(mnuFile, &QMenu::aboutToShow, this, [this] {
+        mnuFileExit->setEnabled(!PanelOpen);
+        const QString caption = fraList->title();
+        bool play = false;
+        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames)
+            play = m_panels[5]->text() != QStringLiteral("Not Installed");
+        else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames)
+            play = InstalledCount > 0;
+        mnuFilePlay->setEnabled(play);
+    });
+}
+
+void MainWindow::createToolsMenu() {
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    const auto item = [this](const char* name, const QString& caption, void (MainWindow::*command)()) {
+        QAction* action = mnuTools->addAction(caption, this, command);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mnuToolsRaster = item("mnuToolsRaster", QStringLiteral("&Raster Defaults..."), &MainWindow::cmdRaster_Click);
+    mnuToolsVector = item("mnuToolsVector", QStringLiteral("&Vector Defaults..."), &MainWindow::cmdVector_Click);
+    mnuToolsCustom = item("mnuToolsCustom", QStringLiteral("&Custom Settings..."), &MainWindow::mnuToolsCustom_Click);
+
+    connect(mnuTools, &QMenu::aboutToShow, this, [this] {
+        mnuToolsRaster->setEnabled(!PanelOpen);
+        mnuToolsVector->setEnabled(!PanelOpen);
+        const QString caption = fraList->title();
+        bool custom = false;
+        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames)
+            custom = m_panels[5]->text() != QStringLiteral("Not Installed");
+        else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames)
+            custom = InstalledCount != 0;
+        mnuToolsCustom->setEnabled(custom);
+    });
 }
 
 void MainWindow::bringToFront() {
@@ -139,6 +214,12 @@ void MainWindow::bringToFront() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == lblList)
         showListLoadTime();
+    if (event->type() == QEvent::Resize && watched == StatusBar1)
+        StatusBar2->setGeometry(StatusBar1->rect());
+    // Shift held while a key goes down on Play asks for the command line to be shown first.
+    if (event->type() == QEvent::KeyPress && watched == cmdPlay &&
+        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier))
+        ShowCommandLine = true;
     return QMainWindow::eventFilter(watched, event);
 }
 

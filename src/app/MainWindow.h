@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "exec/CommandRunner.h"
+#include "settings/SettingsRecord.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,7 +19,12 @@ namespace catalogue {
 class GameListPanel;
 class GameListView;
 class Progress;
+struct GameRecord;
 } // namespace catalogue
+namespace settings {
+class SettingsPanel;
+struct ReadResult;
+} // namespace settings
 
 namespace app {
 
@@ -48,6 +54,15 @@ public:
     void DisableToolButtons();
     void ShowScreenShot();
 
+    // Play and the settings panel.
+    void cmdPlay_Click();
+    void cmdRaster_Click();
+    void cmdVector_Click();
+    void mnuToolsCustom_Click();
+    void cmdOK_Click();
+    void cmdRestore_Click();
+    void cmdCancel_Click();
+
     // View menu commands.
     void mnuViewAll_Click();
     void mnuViewInstalled_Click();
@@ -61,6 +76,9 @@ public:
     int InstalledCount = 0;
     int UninstalledCount = 0;
     bool PanelOpen = false;
+    bool ShowCommandLine = false;
+    settings::SettingsRecord Settings = settings::SettingsRecord::defaults();
+    settings::SettingsKind SettingsKind = settings::SettingsKind::Raster;
     double ListLoadStart = 0;
     double ListLoadEnd = 0;
 
@@ -92,6 +110,16 @@ private:
     void onDoubleClick(const ListSlot& slot);
     void showListLoadTime();
     void setPanel(int panel, const QString& text);
+    const catalogue::GameRecord* selectedGame();
+
+    // Settings panel
+    void openSettingsPanel();
+    void openDefaults(settings::SettingsKind kind);
+    void closeSettingsPanel();
+    bool readSettings(const QString& path, settings::SettingsKind kind);
+    void saveSettings(bool allDefaults);
+    void createToolsMenu();
+    void createFileMenu();
 
     // Start-up
     bool readOptionsOrSetUp();
@@ -118,7 +146,19 @@ private:
     QPushButton* cmdMaintenance;
     QPushButton* cmdExit;
     QStatusBar* StatusBar1;
+    QStatusBar* StatusBar2;
     std::array<QLabel*, 6> m_panels;
+    settings::SettingsPanel* fraDefaults;
+    QString m_customRom; // the game whose custom settings the panel shows
+    QString m_customType;
+
+    QMenu* mnuFile;
+    QAction* mnuFilePlay;
+    QAction* mnuFileExit;
+    QMenu* mnuTools;
+    QAction* mnuToolsRaster;
+    QAction* mnuToolsVector;
+    QAction* mnuToolsCustom;
 
     QMenu* mnuView;
     QAction* mnuViewAll;

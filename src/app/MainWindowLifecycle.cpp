@@ -10,6 +10,7 @@
 #include "catalogue/GameListPanel.h"
 #include "catalogue/GameListView.h"
 #include "exec/MameCommands.h"
+#include "settings/SettingsPanel.h"
 #include "ui/Artwork.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QTime>
 
 namespace app {
@@ -65,6 +67,9 @@ bool MainWindow::load() {
     if (!loadLists(*m_splash))
         return false;
     ListLoadEnd = secondsSinceMidnight();
+    fraDefaults->FillSettingsLists();
+    fraDefaults->DefaultLists();
+    fraDefaults->setEnabled(false);
     PanelOpen = false;
     return true;
 }
@@ -226,6 +231,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!m_dialogs.question(QStringLiteral("Do you want to exit?"), Dialogs::Icon::Exclamation)) {
         event->ignore();
+        // Back to the open panel's own button.
+        if (fraDefaults->isEnabled())
+            fraDefaults->cmdOK->setFocus();
         return;
     }
     // Without the emulator file its date cannot change; keep the one stored.

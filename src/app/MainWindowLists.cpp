@@ -122,8 +122,10 @@ void MainWindow::onGameSelected(const ListSlot& slot) {
 }
 
 void MainWindow::onDoubleClick(const ListSlot& slot) {
-    if (slot.list != fraList->lvUninstalled)
-        return; // playing comes with the Play command
+    if (slot.list != fraList->lvUninstalled) {
+        cmdPlay_Click();
+        return;
+    }
     m_dialogs.message(QStringLiteral("This game is not installed."), Dialogs::Icon::Information);
     RestoreSelection();
 }
