@@ -66,7 +66,7 @@ void MainWindow::createControls() {
         auto* button = new QPushButton(caption, central);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(ui::twipsRect(8280, top, 1560, 375));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Return on a focused button presses it
         return button;
     };
     cmdPlay = button("cmdPlay", QStringLiteral("&Play Game"), 1380);

@@ -21,5 +21,7 @@ int main(int argc, char* argv[]) {
     if (!window.load())
         return 0;
     window.show();
+    // Take the keyboard at once, also where no window manager hands it over.
+    window.activateWindow();
     return QApplication::exec();
 }

@@ -19,6 +19,8 @@ constexpr int NarrowList = 2865;
 GameListPanel::GameListPanel(QWidget* parent)
     : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraList"));
+    // Opaque, as it covers the panels that lie behind it.
+    setAutoFillBackground(true);
     imgShots = new QLabel(this);
     imgShots->setObjectName(QStringLiteral("imgShots"));
     imgShots->setGeometry(ui::twipsRect(3200, 280, 4760, 4760));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -49,7 +50,9 @@ QLabel* hint(QWidget* page, const char* name) {
 }
 
 QString labelName(const ListSetting& setting) {
-    return setting.labelName.isEmpty() ? QStringLiteral("lbl") + setting.control.mid(3) : setting.labelName;
+    // Labels without a name of their own are named after their list ("cboSoundLabel"), since
+    // "lblSound" is the sound tab's hint.
+    return setting.labelName.isEmpty() ? setting.control + QStringLiteral("Label") : setting.labelName;
 }
 
 } // namespace
@@ -57,6 +60,7 @@ QString labelName(const ListSetting& setting) {
 SettingsPanel::SettingsPanel(QWidget* parent)
     : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraDefaults"));
+    setAutoFillBackground(true);
     createTabs();
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -67,7 +71,11 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {cmdOK, cmdRestore, cmdCancel})
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Return on a focused button presses it
+
+    // Escape leaves the panel as Cancel does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmdCancel, &QPushButton::click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdOK);
@@ -110,7 +118,7 @@ void SettingsPanel::createTabs() {
     optWaitVsync = static_cast<QRadioButton*>(addSwitch(fraVsync, Field::WaitVsync));
     cmdClear = new QPushButton(QStringLiteral("Clear"), fraVsync);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
-    cmdClear->setAutoDefault(false);
+    cmdClear->setAutoDefault(true);
     vsync->addWidget(optVsync);
     vsync->addWidget(optWaitVsync);
     vsync->addWidget(cmdClear);

@@ -38,6 +38,8 @@ private slots:
     void monitorRule();
     void soundRule();
     void vsyncPair();
+    void hintsFollowTheRestoreButton();
+    void escapeCancels();
     void lengthRule();
     void doubleQuoteRefused();
     void toolsMenu_data();
@@ -297,6 +299,35 @@ void TestSettingsPanel::vsyncPair() {
     click("cmdClear");
     QVERIFY(!vsync->isChecked() && !wait->isChecked());
     QVERIFY(!control<QPushButton>("cmdClear")->isEnabled());
+}
+
+void TestSettingsPanel::hintsFollowTheRestoreButton() {
+    QVERIFY(start());
+    click("cmdRaster");
+    const QList<QLabel*> hints = {control<QLabel>("lblDisplay"), control<QLabel>("lblSound"),
+                                  control<QLabel>("lblOther")};
+    QEvent leave(QEvent::Leave); // the pointer may rest where an earlier test left it
+    QCoreApplication::sendEvent(control<QPushButton>("cmdRestore"), &leave);
+    for (QLabel* hint : hints)
+        QVERIFY(hint->isHidden());
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(control<QPushButton>("cmdRestore"), &enter);
+    for (QLabel* hint : hints) {
+        QVERIFY(!hint->isHidden());
+        QCOMPARE(hint->text(), QStringLiteral("Pressing this button will affect Display, Sound, and Other."));
+    }
+    QCoreApplication::sendEvent(control<QPushButton>("cmdRestore"), &leave);
+    for (QLabel* hint : hints)
+        QVERIFY(hint->isHidden());
+}
+
+void TestSettingsPanel::escapeCancels() {
+    QVERIFY(start());
+    click("cmdVector");
+    box("cboGamma")->setCurrentIndex(3);
+    QTest::keyClick(box("cboGamma"), Qt::Key_Escape);
+    QVERIFY(!m_session->window->PanelOpen);
+    QVERIFY(!QFile::exists(settingsFile("vector.cfg")));
 }
 
 void TestSettingsPanel::lengthRule() {
