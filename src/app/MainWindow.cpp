@@ -2,8 +2,10 @@
 
 #include "app/Dialogs.h"
 #include "app/SplashWindow.h"
+#include "audit/TextPanel.h"
 #include "catalogue/GameListPanel.h"
 #include "catalogue/GameListView.h"
+#include "maintenance/MaintenancePanel.h"
 #include "settings/SettingsPanel.h"
 #include "ui/Artwork.h"
 #include "ui/Twips.h"
@@ -12,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -99,6 +102,23 @@ void MainWindow::createControls() {
     StatusBar2->hide();
     StatusBar1->installEventFilter(this);
 
+    fraVerify = new audit::TextPanel(central);
+    fraVerify->setGeometry(fraList->geometry());
+    fraVerify->setEnabled(false);
+    fraVerify->lower();
+    connect(fraVerify->cmdGameList, &QPushButton::clicked, this, &MainWindow::cmdGameList_Click);
+    connect(fraVerify->txtVerify, &QPlainTextEdit::textChanged, this, [this] {
+        if (fraVerify->title() == audit::TextPanel::EditConfig)
+            ConfigChanged = true;
+    });
+    connect(cmdVerify, &QPushButton::clicked, this, &MainWindow::cmdVerify_Click);
+
+    fraMaintenance = new maintenance::MaintenancePanel(central);
+    fraMaintenance->setGeometry(fraList->geometry());
+    fraMaintenance->setEnabled(false);
+    fraMaintenance->lower();
+    connect(fraMaintenance->cmdGameList2, &QPushButton::clicked, this, &MainWindow::cmdGameList2_Click);
+
     fraDefaults = new settings::SettingsPanel(central);
     fraDefaults->setGeometry(fraList->geometry());
     fraDefaults->setEnabled(false);
@@ -162,6 +182,8 @@ void MainWindow::createFileMenu() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFilePlay = mnuFile->addAction(QStringLiteral("&Play Game"), this, &MainWindow::cmdPlay_Click);
     mnuFilePlay->setObjectName(QStringLiteral("mnuFilePlay"));
+    mnuFileVerify = mnuFile->addAction(QStringLiteral("Game &Audit"), this, &MainWindow::cmdVerify_Click);
+    mnuFileVerify->setObjectName(QStringLiteral("mnuFileVerify"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileHyphen1"));
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -170,11 +192,17 @@ void MainWindow::createFileMenu() {
         mnuFileExit->setEnabled(!PanelOpen);
         const QString caption = fraList->title();
         bool play = false;
-        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames)
+        bool game = false;
+        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames) {
             play = m_panels[5]->text() != QStringLiteral("Not Installed");
-        else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames)
-            play = InstalledCount > 0;
+            game = true;
+        } else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames) {
+            play = game = InstalledCount > 0;
+        } else if (!PanelOpen && caption == catalogue::GameListPanel::UninstalledGames) {
+            game = UninstalledCount > 0;
+        }
         mnuFilePlay->setEnabled(play);
+        mnuFileVerify->setEnabled(game);
     });
 }
 
@@ -189,10 +217,14 @@ void MainWindow::createToolsMenu() {
     mnuToolsRaster = item("mnuToolsRaster", QStringLiteral("&Raster Defaults..."), &MainWindow::cmdRaster_Click);
     mnuToolsVector = item("mnuToolsVector", QStringLiteral("&Vector Defaults..."), &MainWindow::cmdVector_Click);
     mnuToolsCustom = item("mnuToolsCustom", QStringLiteral("&Custom Settings..."), &MainWindow::mnuToolsCustom_Click);
+    mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsHyphen3"));
+    mnuToolsRefresh = item("mnuToolsRefresh", QStringLiteral("Re&fresh Game List"), &MainWindow::mnuToolsRefresh_Click);
+    mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsHyphen4"));
+    mnuToolsEdit = item("mnuToolsEdit", QStringLiteral("&Edit M.A.M.E. Config File"), &MainWindow::mnuToolsEdit_Click);
 
     connect(mnuTools, &QMenu::aboutToShow, this, [this] {
-        mnuToolsRaster->setEnabled(!PanelOpen);
-        mnuToolsVector->setEnabled(!PanelOpen);
+        for (QAction* action : {mnuToolsRaster, mnuToolsVector, mnuToolsRefresh, mnuToolsEdit})
+            action->setEnabled(!PanelOpen);
         const QString caption = fraList->title();
         bool custom = false;
         if (!PanelOpen && caption == catalogue::GameListPanel::AllGames)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "catalogue/GameRecord.h"
 #include "exec/CommandRunner.h"
 #include "settings/SettingsRecord.h"
 
@@ -19,8 +20,13 @@ namespace catalogue {
 class GameListPanel;
 class GameListView;
 class Progress;
-struct GameRecord;
 } // namespace catalogue
+namespace audit {
+class TextPanel;
+}
+namespace maintenance {
+class MaintenancePanel;
+}
 namespace settings {
 class SettingsPanel;
 struct ReadResult;
@@ -63,6 +69,13 @@ public:
     void cmdRestore_Click();
     void cmdCancel_Click();
 
+    // The text panel, the catalogue refresh and the mame.cfg editor.
+    void cmdVerify_Click();
+    void cmdGameList_Click();
+    void cmdGameList2_Click();
+    void mnuToolsRefresh_Click();
+    void mnuToolsEdit_Click();
+
     // View menu commands.
     void mnuViewAll_Click();
     void mnuViewInstalled_Click();
@@ -77,6 +90,9 @@ public:
     int UninstalledCount = 0;
     bool PanelOpen = false;
     bool ShowCommandLine = false;
+    bool CheckNewRom = false;
+    bool ConfigChanged = false;
+    int FindPosition = 0;
     settings::SettingsRecord Settings = settings::SettingsRecord::defaults();
     settings::SettingsKind SettingsKind = settings::SettingsKind::Raster;
     double ListLoadStart = 0;
@@ -121,6 +137,12 @@ private:
     void createToolsMenu();
     void createFileMenu();
 
+    // Text panel and mame.cfg
+    void openTextPanel(const QString& caption);
+    void moveNewRomToInstalled();
+    bool WriteMameCfg();
+    QString mameCfgPath() const;
+
     // Start-up
     bool readOptionsOrSetUp();
     bool rebuildCatalogue(catalogue::Progress& progress);
@@ -128,6 +150,7 @@ private:
     void showSplash();
     void firstActivation();
     QString mameDate() const;
+    static double secondsSinceMidnight();
     bool fail(const QString& description);
 
     AppState& m_state;
@@ -149,16 +172,22 @@ private:
     QStatusBar* StatusBar2;
     std::array<QLabel*, 6> m_panels;
     settings::SettingsPanel* fraDefaults;
-    QString m_customRom; // the game whose custom settings the panel shows
+    audit::TextPanel* fraVerify;
+    maintenance::MaintenancePanel* fraMaintenance;
+    catalogue::GameRecord m_auditedGame; // the uninstalled game last audited
+    QString m_customRom;                 // the game whose custom settings the panel shows
     QString m_customType;
 
     QMenu* mnuFile;
     QAction* mnuFilePlay;
+    QAction* mnuFileVerify;
     QAction* mnuFileExit;
     QMenu* mnuTools;
     QAction* mnuToolsRaster;
     QAction* mnuToolsVector;
     QAction* mnuToolsCustom;
+    QAction* mnuToolsRefresh;
+    QAction* mnuToolsEdit;
 
     QMenu* mnuView;
     QAction* mnuViewAll;

@@ -4,14 +4,18 @@
 #include "app/Dialogs.h"
 #include "app/Options.h"
 #include "app/SplashWindow.h"
+#include "audit/TextPanel.h"
 #include "catalogue/CatalogueLoader.h"
 #include "catalogue/GameInfo.h"
 #include "catalogue/GameListModel.h"
 #include "catalogue/GameListPanel.h"
 #include "catalogue/GameListView.h"
 #include "exec/MameCommands.h"
+#include "maintenance/MaintenancePanel.h"
 #include "settings/SettingsPanel.h"
+#include "setup/SetupWizard.h"
 #include "ui/Artwork.h"
+#include "ui/BusyPointer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,22 +27,9 @@
 #include <QTime>
 
 namespace app {
-namespace {
-
-double secondsSinceMidnight() {
+double MainWindow::secondsSinceMidnight() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
-
-// The hourglass for the length of a scope.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-} // namespace
 
 MainWindow::~MainWindow() {
     delete m_splash;
@@ -69,8 +60,12 @@ bool MainWindow::load() {
     ListLoadEnd = secondsSinceMidnight();
     fraDefaults->FillSettingsLists();
     fraDefaults->DefaultLists();
+    fraVerify->setEnabled(false);
     fraDefaults->setEnabled(false);
+    fraMaintenance->setEnabled(false);
     PanelOpen = false;
+    if (!QFileInfo::exists(mameCfgPath()))
+        WriteMameCfg();
     return true;
 }
 
@@ -107,16 +102,16 @@ bool MainWindow::readOptionsOrSetUp() {
     View.ScreenShots = false;
     m_state.HideClones = m_state.CloneShots = false;
     m_state.DisableHotKeys = m_state.UseStarfield = true;
-    // Until the setup wizard is built, a first run can only say how to set Marqueon up.
-    m_dialogs.message(QStringLiteral("Marqueon is not set up yet.  Its options file is missing:") + u'\r' +
-                          m_state.IniFile,
-                      Dialogs::Icon::Exclamation);
-    m_state.SetupCancelled = true;
-    return false;
+    setup::SetupWizard wizard(m_state, m_dialogs, this);
+    wizard.exec();
+    if (m_state.SetupCancelled)
+        return false;
+    View.MAMEDate = mameDate();
+    return true;
 }
 
 bool MainWindow::rebuildCatalogue(catalogue::Progress& progress) {
-    BusyPointer busy;
+    ui::BusyPointer busy;
     const exec::MameCommands commands(m_state);
     if (catalogue::CreateListInfo(m_runner, commands, progress) == exec::RunResult::Fatal)
         return false;
@@ -141,13 +136,13 @@ bool MainWindow::loadLists(catalogue::Progress& progress) {
                                            m_state.NeoROMPath, m_state.HideClones};
     catalogue::GameLists lists;
     {
-        BusyPointer busy;
+        ui::BusyPointer busy;
         lists = choice.load(settings, progress);
     }
     if (lists.damaged) {
         if (!rebuildCatalogue(progress))
             return false;
-        BusyPointer busy;
+        ui::BusyPointer busy;
         lists = choice.load(settings, progress);
     }
     lblList->setText(choice.caption);
@@ -232,7 +227,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_dialogs.question(QStringLiteral("Do you want to exit?"), Dialogs::Icon::Exclamation)) {
         event->ignore();
         // Back to the open panel's own button.
-        if (fraDefaults->isEnabled())
+        if (fraVerify->isEnabled())
+            fraVerify->cmdGameList->setFocus();
+        else if (fraMaintenance->isEnabled())
+            fraMaintenance->cmdGameList2->setFocus();
+        else if (fraDefaults->isEnabled())
             fraDefaults->cmdOK->setFocus();
         return;
     }

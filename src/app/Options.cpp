@@ -121,6 +121,28 @@ bool readOptions(const QString& iniFile, AppState& state, ShutDownState& shutDow
     return !ini.failed();
 }
 
+void writeSetup(const QString& iniFile, const AppState& state) {
+    const auto preference = [&](const char* key, const QString& value) {
+        WriteIni(iniFile, Preferences, QLatin1String(key), value);
+    };
+    preference("GameList", state.GameList);
+    preference("HideClones", iniText(state.HideClones));
+    preference("CloneShots", iniText(state.CloneShots));
+    preference("DisableHotKeys", iniText(state.DisableHotKeys));
+    preference("UseStarfield", iniText(state.UseStarfield));
+    preference("BackColor", iniText(qint64(state.BackColor)));
+    preference("ForeColor", iniText(qint64(state.ForeColor)));
+
+    const auto directory = [&](const char* key, const QString& value) {
+        WriteIni(iniFile, Directories, QLatin1String(key), value);
+    };
+    directory("MAME", state.MAMEPath);
+    directory("RetroROMs", state.ROMPath);
+    directory("NeoGeoROMs", state.NeoROMPath);
+    directory("Samples", state.SamPath);
+    directory("Snapshots", state.SnapPath);
+}
+
 void writeShutDown(const QString& iniFile, const ShutDownState& shutDown) {
     const auto write = [&](const char* key, const QString& value) {
         WriteIni(iniFile, ShutDown, QLatin1String(key), value);

@@ -21,6 +21,10 @@ std::optional<qint64> toWholeNumber(const QString& text, qint64 min, qint64 max)
 // state is then partly filled and the file is to be treated as damaged.
 bool readOptions(const QString& iniFile, AppState& state, ShutDownState& shutDown);
 
+// Writes the Preferences and then the Directories section, each in its fixed key order, as the
+// setup wizard stores what it was given.
+void writeSetup(const QString& iniFile, const AppState& state);
+
 // Writes the ShutDown section in its fixed key order.
 void writeShutDown(const QString& iniFile, const ShutDownState& shutDown);
 

@@ -4,6 +4,7 @@
 #include "support/MainWindowSession.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,7 +21,8 @@ class TestMainWindow : public QObject {
 private slots:
     void restoresTheSavedView_data();
     void restoresTheSavedView();
-    void firstRunWritesNothing();
+    void firstRunWithCancelWritesNothing();
+    void firstRunThroughTheWizard();
     void damagedOptionsFileIsTreatedAsAFirstRun();
     void missingEmulatorEndsTheStart();
     void changedEmulatorRebuildsTheCatalogueOnce();
@@ -82,23 +84,64 @@ void TestMainWindow::restoresTheSavedView() {
     QVERIFY(!session.child<QWidget>("frmSplash"));
 }
 
-void TestMainWindow::firstRunWritesNothing() {
+void TestMainWindow::firstRunWithCancelWritesNothing() {
     Session session;
+    onNextModal([](QDialog* wizard) {
+        QCOMPARE(wizard->windowTitle(), QStringLiteral("Options"));
+        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
     QVERIFY(!session.start());
     QVERIFY(session.state.SetupCancelled);
     QVERIFY(QFile::exists(session.sandbox.appPath() + "settings"));
     QVERIFY(QFile::exists(session.sandbox.appPath() + "reports"));
-    QVERIFY(!QFile::exists(session.sandbox.optionsFile()));
+    QCOMPARE(QDir(session.sandbox.appPath() + "settings").entryList(QDir::Files), QStringList());
+    QVERIFY(!QFile::exists(session.sandbox.mamePath() + "mame.cfg"));
+    QVERIFY(session.dialogs.shown.isEmpty());
     QVERIFY(session.window->close()); // no question once the start was cancelled
+}
+
+void TestMainWindow::firstRunThroughTheWizard() {
+    Session session;
+    session.dialogs.folders << session.sandbox.mamePath();
+    onNextModal([](QDialog* wizard) {
+        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdSelectMAME"), Qt::LeftButton);
+        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    QVERIFY(session.start());
+    QVERIFY(session.dialogs.texts().isEmpty());
+    const QByteArray mame = session.sandbox.mamePath().toLatin1();
+    QCOMPARE(readFile(session.sandbox.optionsFile()),
+             "[Preferences]\r\nGameList=Retro\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
+             "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
+                 mame + "\r\nRetroROMs=" + mame + "roms/\r\nNeoGeoROMs=\r\nSamples=" + mame +
+                 "samples/\r\nSnapshots=" + mame + "snap/\r\n");
+    QCOMPARE(readFile(session.sandbox.mamePath() + "mame.cfg"), "[directory]\r\nrompath = " + mame +
+                                                                    "roms/\r\nsamplepath = " + mame +
+                                                                    "samples/\r\nsnap = " + mame + "snap/\r\n");
+    QCOMPARE(session.child<QLabel>("lblList")->text(), QStringLiteral("Retro Games"));
+    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 3"));
+    QCOMPARE(session.shownCaption(), QStringLiteral("All Games"));
+
+    // The emulator's date was stored with the setup: no rebuild message on exit and restart.
+    session.dialogs.answers << true;
+    QVERIFY(session.window->close());
+    QVERIFY(session.start());
+    QCOMPARE(session.dialogs.texts(), QStringList{"Do you want to exit?"});
 }
 
 void TestMainWindow::damagedOptionsFileIsTreatedAsAFirstRun() {
     Session session;
     session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=maybe\r\n");
+    bool wizardShown = false;
+    onNextModal([&](QDialog* wizard) {
+        wizardShown = true;
+        wizard->reject();
+    });
     QVERIFY(!session.start());
+    QVERIFY(wizardShown);
     QVERIFY(!QFile::exists(session.sandbox.optionsFile()));
-    QCOMPARE(session.dialogs.shown.size(), 1);
-    QVERIFY(!session.dialogs.texts().first().startsWith("Error"));
+    QVERIFY(session.dialogs.shown.isEmpty());
 }
 
 void TestMainWindow::missingEmulatorEndsTheStart() {

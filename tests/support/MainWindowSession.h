@@ -7,11 +7,14 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSandbox.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -33,6 +36,21 @@ const QList<ListedGame> Games = {
 };
 
 } // namespace
+
+// Runs an action on the next modal dialog once it shows (the setup wizard, say), since
+// the code that opens it waits until it closes.
+inline void onNextModal(std::function<void(QDialog*)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
 
 // One start of Marqueon on a sandbox installation, with scripted dialogs.
 class Session {
