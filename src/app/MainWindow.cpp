@@ -113,11 +113,14 @@ void MainWindow::createControls() {
     });
     connect(cmdVerify, &QPushButton::clicked, this, &MainWindow::cmdVerify_Click);
 
-    fraMaintenance = new maintenance::MaintenancePanel(central);
+    fraMaintenance = new maintenance::MaintenancePanel(m_state, m_dialogs, central);
     fraMaintenance->setGeometry(fraList->geometry());
     fraMaintenance->setEnabled(false);
     fraMaintenance->lower();
-    connect(fraMaintenance->cmdGameList2, &QPushButton::clicked, this, &MainWindow::cmdGameList2_Click);
+    connect(fraMaintenance, &maintenance::MaintenancePanel::returnRequested, this, &MainWindow::cmdGameList2_Click);
+    connect(cmdMaintenance, &QPushButton::clicked, this, &MainWindow::cmdMaintenance_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, &MainWindow::cmdHistory_Click);
+    connect(fraVerify->cmdFind, &QPushButton::clicked, this, &MainWindow::cmdFind_Click);
 
     fraDefaults = new settings::SettingsPanel(central);
     fraDefaults->setGeometry(fraList->geometry());
@@ -144,97 +147,6 @@ void MainWindow::createControls() {
     }
 }
 
-void MainWindow::createMenus() {
-    createFileMenu();
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    const auto item = [this](const char* name, const QString& caption, void (MainWindow::*command)()) {
-        QAction* action = mnuView->addAction(caption, this, command);
-        action->setObjectName(QLatin1String(name));
-        action->setCheckable(true);
-        return action;
-    };
-    mnuViewAll = item("mnuViewAll", QStringLiteral("&All Games"), &MainWindow::mnuViewAll_Click);
-    mnuViewInstalled =
-        item("mnuViewInstalled", QStringLiteral("&Installed Games"), &MainWindow::mnuViewInstalled_Click);
-    mnuViewUninstalled =
-        item("mnuViewUninstalled", QStringLiteral("&Uninstalled Games"), &MainWindow::mnuViewUninstalled_Click);
-    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewHyphen1"));
-    // A click inverts the check mark before the command runs.
-    mnuViewShots = item("mnuViewShots", QStringLiteral("&Screen Shots"), &MainWindow::mnuViewShots_Click);
-
-    connect(mnuView, &QMenu::aboutToShow, this, [this] {
-        for (QAction* action : {mnuViewAll, mnuViewInstalled, mnuViewUninstalled, mnuViewShots})
-            action->setEnabled(!PanelOpen);
-        const QString caption = fraList->title();
-        if (caption == catalogue::GameListPanel::AllGames || caption == catalogue::GameListPanel::InstalledGames ||
-            caption == catalogue::GameListPanel::UninstalledGames) {
-            mnuViewAll->setChecked(caption == catalogue::GameListPanel::AllGames);
-            mnuViewInstalled->setChecked(caption == catalogue::GameListPanel::InstalledGames);
-            mnuViewUninstalled->setChecked(caption == catalogue::GameListPanel::UninstalledGames);
-        }
-    });
-    createToolsMenu();
-}
-
-void MainWindow::createFileMenu() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFilePlay = mnuFile->addAction(QStringLiteral("&Play Game"), this, &MainWindow::cmdPlay_Click);
-    mnuFilePlay->setObjectName(QStringLiteral("mnuFilePlay"));
-    mnuFileVerify = mnuFile->addAction(QStringLiteral("Game &Audit"), this, &MainWindow::cmdVerify_Click);
-    mnuFileVerify->setObjectName(QStringLiteral("mnuFileVerify"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileHyphen1"));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-
-    connect(mnuFile, &QMenu::aboutToShow, this, [this] {
-        mnuFileExit->setEnabled(!PanelOpen);
-        const QString caption = fraList->title();
-        bool play = false;
-        bool game = false;
-        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames) {
-            play = m_panels[5]->text() != QStringLiteral("Not Installed");
-            game = true;
-        } else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames) {
-            play = game = InstalledCount > 0;
-        } else if (!PanelOpen && caption == catalogue::GameListPanel::UninstalledGames) {
-            game = UninstalledCount > 0;
-        }
-        mnuFilePlay->setEnabled(play);
-        mnuFileVerify->setEnabled(game);
-    });
-}
-
-void MainWindow::createToolsMenu() {
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    const auto item = [this](const char* name, const QString& caption, void (MainWindow::*command)()) {
-        QAction* action = mnuTools->addAction(caption, this, command);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    mnuToolsRaster = item("mnuToolsRaster", QStringLiteral("&Raster Defaults..."), &MainWindow::cmdRaster_Click);
-    mnuToolsVector = item("mnuToolsVector", QStringLiteral("&Vector Defaults..."), &MainWindow::cmdVector_Click);
-    mnuToolsCustom = item("mnuToolsCustom", QStringLiteral("&Custom Settings..."), &MainWindow::mnuToolsCustom_Click);
-    mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsHyphen3"));
-    mnuToolsRefresh = item("mnuToolsRefresh", QStringLiteral("Re&fresh Game List"), &MainWindow::mnuToolsRefresh_Click);
-    mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsHyphen4"));
-    mnuToolsEdit = item("mnuToolsEdit", QStringLiteral("&Edit M.A.M.E. Config File"), &MainWindow::mnuToolsEdit_Click);
-
-    connect(mnuTools, &QMenu::aboutToShow, this, [this] {
-        for (QAction* action : {mnuToolsRaster, mnuToolsVector, mnuToolsRefresh, mnuToolsEdit})
-            action->setEnabled(!PanelOpen);
-        const QString caption = fraList->title();
-        bool custom = false;
-        if (!PanelOpen && caption == catalogue::GameListPanel::AllGames)
-            custom = m_panels[5]->text() != QStringLiteral("Not Installed");
-        else if (!PanelOpen && caption == catalogue::GameListPanel::InstalledGames)
-            custom = InstalledCount != 0;
-        mnuToolsCustom->setEnabled(custom);
-    });
-}
-
 void MainWindow::bringToFront() {
     if (isMinimized())
         showNormal();
@@ -246,6 +158,8 @@ void MainWindow::bringToFront() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == lblList)
         showListLoadTime();
+    if (event->type() == QEvent::MouseButtonRelease && watched == Picture1)
+        showPathInformation();
     if (event->type() == QEvent::Resize && watched == StatusBar1)
         StatusBar2->setGeometry(StatusBar1->rect());
     // Shift held while a key goes down on Play asks for the command line to be shown first.

@@ -76,6 +76,22 @@ public:
     void mnuToolsRefresh_Click();
     void mnuToolsEdit_Click();
 
+    // Reports, history, maintenance, preferences and help.
+    void cmdHistory_Click();
+    void cmdMaintenance_Click();
+    void mnuToolsOptions_Click();
+    void mnuReportsVerifyRoms_Click();
+    void mnuReportsVerifySamples_Click();
+    void mnuReportsVerifySets_Click();
+    void mnuReportsLastRom_Click();
+    void mnuReportsLastSample_Click();
+    void mnuReportsLastSets_Click();
+    void cmdFind_Click();
+    void mnuHelpRetro_Click();
+    void mnuHelpReadme_Click();
+    void mnuHelpAbout_Click();
+    void showPathInformation();
+
     // View menu commands.
     void mnuViewAll_Click();
     void mnuViewInstalled_Click();
@@ -93,6 +109,7 @@ public:
     bool CheckNewRom = false;
     bool ConfigChanged = false;
     int FindPosition = 0;
+    bool RomSetReport = false;
     settings::SettingsRecord Settings = settings::SettingsRecord::defaults();
     settings::SettingsKind SettingsKind = settings::SettingsKind::Raster;
     double ListLoadStart = 0;
@@ -134,8 +151,20 @@ private:
     void closeSettingsPanel();
     bool readSettings(const QString& path, settings::SettingsKind kind);
     void saveSettings(bool allDefaults);
-    void createToolsMenu();
-    void createFileMenu();
+    void mnuFile_Click();
+    void mnuView_Click();
+    void mnuTools_Click();
+
+    // Reports
+    enum class Report { Roms, Samples, Sets };
+    struct ReportKind;
+    static const ReportKind& reportKind(Report report);
+    void createReport(Report report);
+    void viewReport(Report report);
+
+    // Help, preferences
+    void showTextFile(const QString& path, const QString& caption, const QString& missing);
+    void applyListAppearance();
 
     // Text panel and mame.cfg
     void openTextPanel(const QString& caption);
@@ -181,13 +210,18 @@ private:
     QMenu* mnuFile;
     QAction* mnuFilePlay;
     QAction* mnuFileVerify;
+    QAction* mnuFileHistory;
     QAction* mnuFileExit;
     QMenu* mnuTools;
     QAction* mnuToolsRaster;
     QAction* mnuToolsVector;
     QAction* mnuToolsCustom;
+    QAction* mnuToolsMaintenance;
+    QAction* mnuToolsOptions;
     QAction* mnuToolsRefresh;
     QAction* mnuToolsEdit;
+    QMenu* mnuReports;
+    QMenu* mnuHelp;
 
     QMenu* mnuView;
     QAction* mnuViewAll;

@@ -192,13 +192,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 void MainWindow::firstActivation() {
-    const QPixmap stars = m_state.UseStarfield ? ui::starFieldPicture(QSize(800, 600)) : QPixmap();
-    for (catalogue::GameListView* list : fraList->lists()) {
-        if (m_state.UseStarfield)
-            list->showStarField(stars);
-        else
-            list->showColours(m_state.BackColor, m_state.ForeColor);
-    }
+    applyListAppearance();
     if (View.GameView == catalogue::GameListPanel::InstalledGames)
         mnuViewInstalled_Click();
     else if (View.GameView == catalogue::GameListPanel::UninstalledGames)
