@@ -3,14 +3,6 @@
 namespace settings {
 namespace {
 
-bool isVectorOnly(Field field) {
-    if (const ListSetting* list = listSetting(field))
-        return list->vectorOnly;
-    if (const SwitchSetting* onOff = switchSetting(field))
-        return onOff->vectorOnly;
-    return false;
-}
-
 // The emulator's command line takes at most this many characters, and every game start
 // spends 13 of them on "mame " and the ROM name.
 constexpr qsizetype MaximumLength = 131;

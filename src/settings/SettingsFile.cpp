@@ -9,14 +9,6 @@
 namespace settings {
 namespace {
 
-bool isVectorOnly(Field field) {
-    if (const ListSetting* list = listSetting(field))
-        return list->vectorOnly;
-    if (const SwitchSetting* onOff = switchSetting(field))
-        return onOff->vectorOnly;
-    return false;
-}
-
 // File order: the settings every kind has, then the vector-only ones, each in field order.
 QList<Field> fileOrder(SettingsKind kind) {
     QList<Field> order;

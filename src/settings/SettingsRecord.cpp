@@ -188,6 +188,14 @@ QString kindName(SettingsKind kind) {
     return kind == SettingsKind::Raster ? QStringLiteral("Raster") : QStringLiteral("Vector");
 }
 
+bool isVectorOnly(Field field) {
+    if (const ListSetting* list = listSetting(field))
+        return list->vectorOnly;
+    if (const SwitchSetting* onOff = switchSetting(field))
+        return onOff->vectorOnly;
+    return false;
+}
+
 QString ListSetting::token(int position) const {
     const int index = positionIndex(field);
     if (index < 0)

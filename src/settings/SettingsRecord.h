@@ -100,6 +100,9 @@ const SwitchSetting* switchSetting(Field field); // null for other fields
 // The additional parameters: the whole text in lower case, "none" when empty.
 QString addParamsToken(const QString& text);
 
+// Beam, Flicker, Antialias and Translucency: settings of vector games only.
+bool isVectorOnly(Field field);
+
 // The default token of any field.
 QString defaultToken(Field field);
 
