@@ -65,20 +65,25 @@ void MainWindow::createControls() {
     lblList->setAlignment(Qt::AlignCenter);
     lblList->installEventFilter(this);
 
-    const auto button = [central](const char* name, const QString& caption, int top) {
-        auto* button = new QPushButton(caption, central);
+    // The game's own commands belong to the list: while a panel covers the list they are out
+    // of reach with it, so "&Game History" never competes with "Return To &Game List".
+    m_gameButtons = new QWidget(central);
+    m_gameButtons->setGeometry(ui::twipsRect(8280, 1380, 1560, 1245));
+    fraList->installEventFilter(this);
+    const auto button = [](QWidget* parent, const char* name, const QString& caption, int left, int top) {
+        auto* button = new QPushButton(caption, parent);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(ui::twipsRect(8280, top, 1560, 375));
+        button->setGeometry(ui::twipsRect(left, top, 1560, 375));
         button->setAutoDefault(true); // Return on a focused button presses it
         return button;
     };
-    cmdPlay = button("cmdPlay", QStringLiteral("&Play Game"), 1380);
-    cmdVerify = button("cmdVerify", QStringLiteral("Game &Audit"), 1815);
-    cmdHistory = button("cmdHistory", QStringLiteral("&Game History"), 2250);
-    cmdRaster = button("cmdRaster", QStringLiteral("Raster Defaults"), 2880);
-    cmdVector = button("cmdVector", QStringLiteral("Vector Defaults"), 3315);
-    cmdMaintenance = button("cmdMaintenance", QStringLiteral("Maintenance"), 3750);
-    cmdExit = button("cmdExit", QStringLiteral("E&xit"), 5040);
+    cmdPlay = button(m_gameButtons, "cmdPlay", QStringLiteral("&Play Game"), 0, 0);
+    cmdVerify = button(m_gameButtons, "cmdVerify", QStringLiteral("Game &Audit"), 0, 435);
+    cmdHistory = button(m_gameButtons, "cmdHistory", QStringLiteral("&Game History"), 0, 870);
+    cmdRaster = button(central, "cmdRaster", QStringLiteral("Raster Defaults"), 8280, 2880);
+    cmdVector = button(central, "cmdVector", QStringLiteral("Vector Defaults"), 8280, 3315);
+    cmdMaintenance = button(central, "cmdMaintenance", QStringLiteral("Maintenance"), 8280, 3750);
+    cmdExit = button(central, "cmdExit", QStringLiteral("E&xit"), 8280, 5040);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
     StatusBar1 = new QStatusBar(this);
@@ -162,6 +167,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         showPathInformation();
     if (event->type() == QEvent::Resize && watched == StatusBar1)
         StatusBar2->setGeometry(StatusBar1->rect());
+    if (event->type() == QEvent::EnabledChange && watched == fraList)
+        m_gameButtons->setEnabled(fraList->isEnabled());
     // Shift held while a key goes down on Play asks for the command line to be shown first.
     if (event->type() == QEvent::KeyPress && watched == cmdPlay &&
         (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier))

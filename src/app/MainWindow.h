@@ -190,6 +190,7 @@ private:
     catalogue::GameListPanel* fraList;
     QLabel* lblList;
     QLabel* Picture1;
+    QWidget* m_gameButtons; // Play, Audit and History, enabled with the list
     QPushButton* cmdPlay;
     QPushButton* cmdVerify;
     QPushButton* cmdHistory;

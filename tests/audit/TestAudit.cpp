@@ -22,6 +22,7 @@ private slots:
     void uninstalledGameStillMissing();
     void emulatorThatDoesNotStart();
     void fileMenuDuringTheAudit();
+    void altGReturnsWhileThePanelIsOpen();
 
 private:
     // What the emulator prints for a command, asked directly.
@@ -178,6 +179,18 @@ void TestAudit::fileMenuDuringTheAudit() {
     QVERIFY(item("mnuFileExit")->isEnabled());
     QVERIFY(item("mnuFileVerify")->isEnabled());
     QVERIFY(item("mnuFilePlay")->isEnabled()); // galx is installed
+}
+
+void TestAudit::altGReturnsWhileThePanelIsOpen() {
+    m_session->sandbox.writeOptions();
+    QVERIFY(m_session->start());
+    QVERIFY(QTest::qWaitForWindowActive(m_session->window.get()));
+    m_session->window->cmdVerify_Click();
+    // The list's "&Game History" is out of reach with the list, so Alt+G means the panel's return.
+    QVERIFY(!m_session->child<QPushButton>("cmdHistory")->isEnabled());
+    QTest::keyClick(m_session->window->windowHandle(), Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(!m_session->window->PanelOpen); // a mnemonic presses its button after a moment
+    QVERIFY(m_session->child<QPushButton>("cmdHistory")->isEnabled());
 }
 
 QTEST_MAIN(TestAudit)
