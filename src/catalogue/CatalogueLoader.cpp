@@ -47,6 +47,9 @@ GameLists load(const LoadSettings& settings, const Rules& rules, Progress& progr
 
     app::LineScanner file(settings.gameInfoPath);
     RecordReader reader;
+    // About a hundred bytes a game: room for them all at once instead of growing step by step.
+    const qsizetype expected = QFileInfo(settings.gameInfoPath).size() / 100;
+    lists.all.reserve(expected);
     bool started = !rules.fromBoundary;
     QByteArrayView line;
     while (file.next(line)) {

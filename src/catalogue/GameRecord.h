@@ -38,6 +38,11 @@ struct GameRecord {
     bool operator==(const GameRecord&) const = default;
 };
 
+// Lists of records grow by moving memory, not record by record.
+} // namespace catalogue
+Q_DECLARE_TYPEINFO(catalogue::GameRecord, Q_RELOCATABLE_TYPE);
+namespace catalogue {
+
 // The column headings, in field order.
 const std::array<QString, GameRecord::FieldCount>& columnHeadings();
 
