@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lays out a demo under DEST: a MAME directory run by the stand-in emulator, with some ROM sets, samples and
 # snapshots, and an application directory for Marqueon (MARQUEON_HOME). Running it again refreshes the MAME
-# directory and keeps the application's settings.
+# directory and keeps the application's settings. The Neo-Geo sets lie in "neoroms", where the setup wizard
+# looks for them.
 set -euo pipefail
 
 if [[ $# -ne 2 ]]; then
@@ -22,13 +23,13 @@ app="$dest/app"
 # --- the MAME directory -------------------------------------------------------------------------------------
 mkdir -p "$mame"
 # The ROM and sample folders are laid out anew so that a refresh gives the same demo again.
-rm -rf "$mame/roms" "$mame/neogeo" "$mame/samples"
-mkdir -p "$mame/roms" "$mame/neogeo" "$mame/samples" "$mame/snap" "$mame/cfg" "$mame/hi" "$mame/nvram"
+rm -rf "$mame/roms" "$mame/neoroms" "$mame/samples"
+mkdir -p "$mame/roms" "$mame/neoroms" "$mame/samples" "$mame/snap" "$mame/cfg" "$mame/hi" "$mame/nvram"
 install -m 755 "$binary" "$mame/mame"
 cp "$data/standin-games.dat" "$data/readme.txt" "$data/history.dat" "$mame/"
 
 printf '[directory]\r\nrompath = %s\r\nsamplepath = %s\r\nsnap = %s\r\n' \
-    "$mame/roms/;$mame/neogeo/" "$mame/samples/" "$mame/snap/" > "$mame/mame.cfg"
+    "$mame/roms/;$mame/neoroms/" "$mame/samples/" "$mame/snap/" > "$mame/mame.cfg"
 
 archive() { # archive DIR NAME [CONTENT]: a ROM or sample archive; only its name and marker words matter
     printf 'PK demo archive %s\n%s\n' "$2" "${3:-}" > "$1/$2.zip"
@@ -43,10 +44,10 @@ archive "$mame/roms" cosdog BADCRC   # present but damaged
 archive "$mame/roms" gemquest BADLEN # a ROM of the wrong size
 archive "$mame/roms" mystowrj MISSING # a clone with a ROM missing (its parent is absent)
 # A Retro game whose archive was put among the Neo-Geo sets.
-archive "$mame/neogeo" puzdrop
+archive "$mame/neoroms" puzdrop
 # The Neo-Geo system and a few of its games.
 for game in neogeo nam1975 roninbl cdrops brawl95; do
-    archive "$mame/neogeo" "$game"
+    archive "$mame/neoroms" "$game"
 done
 
 # Samples: an archive, a complete folder and a folder with a sample missing.
@@ -65,17 +66,9 @@ for s in 0 1 2 3 4 5 6 8; do printf 'RIFF' > "$mame/samples/invwave/$s.wav"; don
 )
 
 # --- the application directory ------------------------------------------------------------------------------
-mkdir -p "$app/settings" "$app/reports"
-if [[ ! -f "$app/settings/options.ini" ]]; then
-    {
-        printf '[Preferences]\r\n'
-        printf 'GameList=RetroP\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n'
-        printf 'UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n'
-        printf '[Directories]\r\n'
-        printf 'MAME=%s/\r\nRetroROMs=%s/\r\nNeoGeoROMs=%s/\r\nSamples=%s/\r\nSnapshots=%s/\r\n' \
-            "$mame" "$mame/roms" "$mame/neogeo" "$mame/samples" "$mame/snap"
-    } > "$app/settings/options.ini"
-fi
+# Left empty on purpose: the first start runs the setup wizard, which proposes the demo's folders once it is
+# shown the MAME directory.
+mkdir -p "$app"
 
 echo "MAME directory:        $mame"
 echo "Application directory: $app"
