@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -20,13 +19,9 @@ using Kind = ScriptedDialogs::Shown::Kind;
 
 namespace {
 
-// The four file tabs, in tab order.
+// The four file tabs, in tab order, each with its folder under the MAME directory.
 struct FileKind {
-    const char* perGame;
-    const char* all;
-    const char* button;
-    const char* folder; // under the MAME directory
-    const char* ext;
+    const char *perGame, *all, *button, *folder, *ext;
 };
 constexpr FileKind Kinds[] = {
     {"chkDeleteCFG", "chkDeleteAllCFG", "cmdCFG", "cfg", ".cfg"},
@@ -50,24 +45,23 @@ private slots:
     void boxRule();
     void deleteCommand_data();
     void deleteCommand();
-    void screenshotsOutsideTheSnapFolder();
     void reports_data();
     void reports();
-    void reportBoxes();
     void recreate_data();
     void recreate();
     void returnButton();
 
 private:
-    template <typename T> T* control(const QString& name) const { return m_panel->findChild<T*>(name); }
-    QCheckBox* box(const char* name) const { return control<QCheckBox>(QLatin1String(name)); }
-    QPushButton* button(const char* name) const { return control<QPushButton>(QLatin1String(name)); }
-    QString mame(const QString& relative) const { return m_sandbox->mamePath() + relative; }
+    QCheckBox* box(const QString& name) const { return m_panel->findChild<QCheckBox*>(name); }
+    QPushButton* button(const QString& name) const { return m_panel->findChild<QPushButton*>(name); }
     QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : ""; }
     // Every entry under the sandbox, links not followed.
     QStringList everything() const;
-    // The files of each kind the emulator leaves, for galx and zoom, plus look-alikes where they do not belong.
-    void layOutEmulatorFiles() const;
+    // The texts of the messages and questions shown, each checked for its title and icon, with No the
+    // default answer of every question.
+    QStringList shown() const;
+    // After an OK: nothing ticked on the tab, its button out of use and the focus back on the return button.
+    void settled(int tab) const;
 
     std::unique_ptr<TestSandbox> m_sandbox;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -105,19 +99,24 @@ QStringList TestMaintenancePanel::everything() const {
     return entries;
 }
 
-void TestMaintenancePanel::layOutEmulatorFiles() const {
-    for (const FileKind& kind : Kinds) {
-        const QString folder = mame(kind.folder) + "/";
-        for (const char* name : {"galx", "zoom", "sub/galx", "galxb"})
-            writeFile(folder + name + kind.ext, "x");
-        writeFile(folder + "galx.txt", "x");
-        writeFile(mame("galx") + kind.ext, "x");
-#ifndef Q_OS_WIN
-        writeFile(folder + "GALX" + QString(kind.ext).toUpper(), "x");
-#endif
+QStringList TestMaintenancePanel::shown() const {
+    QStringList texts;
+    for (const ScriptedDialogs::Shown& each : std::as_const(m_dialogs->shown)) {
+        // What failed is critical news; everything else is for information.
+        const Icon icon = each.text.contains("could not") ? Icon::Critical : Icon::Information;
+        if (each.title != u"Marqueon" || each.icon != icon || each.defaultNo != (each.kind == Kind::Question))
+            QTest::qFail(qPrintable("shown in the wrong way: " + each.text), __FILE__, __LINE__);
+        texts << each.text;
     }
-    writeFile(m_sandbox->root() + "/elsewhere/kept.cfg", "kept");
-    QFile::link(m_sandbox->root() + "/elsewhere/kept.cfg", mame("cfg/linked.cfg"));
+    return texts;
+}
+
+void TestMaintenancePanel::settled(int tab) const {
+    for (QCheckBox* each : m_panel->SSTab2->widget(tab)->findChildren<QCheckBox*>())
+        QVERIFY2(!each->isChecked(), qPrintable(each->objectName()));
+    for (QPushButton* each : m_panel->SSTab2->widget(tab)->findChildren<QPushButton*>())
+        QVERIFY2(!each->isEnabled(), qPrintable(each->objectName()));
+    QCOMPARE(focused(), QStringLiteral("cmdGameList2"));
 }
 
 void TestMaintenancePanel::opening_data() {
@@ -128,228 +127,166 @@ void TestMaintenancePanel::opening_data() {
 
 void TestMaintenancePanel::opening() {
     QFETCH(QString, rom);
-    m_panel->SSTab2->setCurrentIndex(1);
-    box("chkDeleteHI")->click();
-    box("chkDeleteAllCFG")->setChecked(true);
-    box("chkDeleteSets")->setChecked(true);
-    box("chkDeleteMAMECFG")->setChecked(true);
+    // Left with a box ticked on every tab and the last tab shown.
+    for (QCheckBox* each : m_panel->findChildren<QCheckBox*>())
+        each->setChecked(true);
     m_panel->SSTab2->setCurrentIndex(4);
 
     m_panel->open(rom);
     QCOMPARE(m_panel->SSTab2->currentIndex(), 0);
     QCOMPARE(m_panel->SSTab2->tabText(0), QStringLiteral("Cfg Folder"));
     QCOMPARE(m_panel->SSTab2->tabText(5), QStringLiteral("M.A.M.E. Config File"));
-    for (QCheckBox* each : m_panel->findChildren<QCheckBox*>())
-        QVERIFY2(!each->isChecked(), qPrintable(each->objectName()));
-    for (QPushButton* each : m_panel->findChildren<QPushButton*>()) {
-        if (each != m_panel->cmdGameList2)
-            QVERIFY2(!each->isEnabled(), qPrintable(each->objectName()));
-    }
+    for (int tab = 0; tab < 6; ++tab)
+        settled(tab);
     for (const FileKind& kind : Kinds) {
         QCOMPARE(box(kind.perGame)->isEnabled(), !rom.isEmpty());
         QVERIFY(box(kind.all)->isEnabled());
     }
-    QCOMPARE(focused(), QStringLiteral("cmdGameList2"));
 }
 
 void TestMaintenancePanel::boxRule_data() {
     QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("clicks"); // P per-game box, A delete-all box
-    QTest::addColumn<bool>("perGame");
-    QTest::addColumn<bool>("all");
-    const struct {
-        const char* name;
-        const char* clicks;
-        bool perGame, all;
-    } scenarios[] = {
-        {"per-game, then all", "PA", false, true},
-        {"all, then per-game", "AP", true, false},
-        {"per-game ticked and cleared", "PP", false, false},
-        {"all ticked and cleared", "AA", false, false},
-    };
-    for (const auto& scenario : scenarios) {
-        for (int tab = 0; tab < 4; ++tab)
-            QTest::addRow("%s, %s", Kinds[tab].ext, scenario.name)
-                << tab << scenario.clicks << scenario.perGame << scenario.all;
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("ticked"); // on that tab afterwards
+    QTest::addColumn<QString>("command");
+    for (int tab = 0; tab < 4; ++tab) {
+        const FileKind& k = Kinds[tab];
+        const auto row = [&](const char* name, const QStringList& clicks, const QStringList& ticked) {
+            QTest::addRow("%s, %s", k.ext, name) << tab << clicks << ticked << QString(k.button);
+        };
+        row("per-game, then all", {k.perGame, k.all}, {k.all});
+        row("all, then per-game", {k.all, k.perGame}, {k.perGame});
+        row("per-game ticked and cleared", {k.perGame, k.perGame}, {});
+        row("all ticked and cleared", {k.all, k.all}, {});
     }
+    const QString roms = "chkDeleteROMs", sets = "chkDeleteSets", config = "chkDeleteMAMECFG";
+    QTest::newRow("a report") << 4 << QStringList{roms} << QStringList{roms} << "cmdReports";
+    QTest::newRow("one of two reports cleared")
+        << 4 << QStringList{roms, sets, roms} << QStringList{sets} << "cmdReports";
+    QTest::newRow("two reports cleared") << 4 << QStringList{roms, sets, roms, sets} << QStringList{} << "cmdReports";
+    QTest::newRow("mame.cfg") << 5 << QStringList{config} << QStringList{config} << "cmdMAMECfg";
+    QTest::newRow("mame.cfg cleared") << 5 << QStringList{config, config} << QStringList{} << "cmdMAMECfg";
 }
 
 void TestMaintenancePanel::boxRule() {
     QFETCH(int, tab);
-    QFETCH(QString, clicks);
-    QFETCH(bool, perGame);
-    QFETCH(bool, all);
-    const FileKind& kind = Kinds[tab];
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, ticked);
+    QFETCH(QString, command);
     m_panel->SSTab2->setCurrentIndex(tab);
-    for (QChar click : clicks) {
-        QCheckBox* clicked = box(click == u'P' ? kind.perGame : kind.all);
-        QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(4, clicked->height() / 2));
-    }
-    QCOMPARE(box(kind.perGame)->isChecked(), perGame);
-    QCOMPARE(box(kind.all)->isChecked(), all);
-    QCOMPARE(button(kind.button)->isEnabled(), perGame || all);
-    QCOMPARE(focused(), QLatin1String(perGame || all ? kind.button : "cmdGameList2"));
+    for (const QString& name : clicks)
+        QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(4, box(name)->height() / 2));
+    for (QCheckBox* each : m_panel->SSTab2->widget(tab)->findChildren<QCheckBox*>())
+        QCOMPARE(each->isChecked(), ticked.contains(each->objectName()));
+    QCOMPARE(button(command)->isEnabled(), !ticked.isEmpty());
+    // The click that ticks a box hands the focus to the button; the last box cleared hands it back.
+    if (ticked.isEmpty() || ticked.contains(clicks.last()))
+        QCOMPARE(focused(), ticked.isEmpty() ? QStringLiteral("cmdGameList2") : command);
 }
 
 void TestMaintenancePanel::deleteCommand_data() {
     QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("perGame");   // the per-game box, else the delete-all box
-    QTest::addColumn<QString>("folder"); // full; empty: nothing matching directly in it; missing
-    QTest::addColumn<int>("answer");     // 1 Yes, 0 No, -1 not asked
+    QTest::addColumn<bool>("perGame"); // the per-game box, else the delete-all box
+    QTest::addColumn<QChar>("outcome");
+    // Y and N: answered Yes or No; 0: nothing matching directly in the folder; M: no folder at all.
+    const QMap<QChar, const char*> outcomes{{u'Y', "Yes"}, {u'N', "No"}, {u'0', "nothing there"}, {u'M', "no folder"}};
     for (int tab = 0; tab < 4; ++tab) {
-        const char* ext = Kinds[tab].ext;
-        QTest::addRow("%s, game's file, Yes", ext) << tab << true << "full" << 1;
-        QTest::addRow("%s, game's file, No", ext) << tab << true << "full" << 0;
-        QTest::addRow("%s, game's file missing", ext) << tab << true << "empty" << -1;
-        QTest::addRow("%s, all, Yes", ext) << tab << false << "full" << 1;
-        QTest::addRow("%s, all, No", ext) << tab << false << "full" << 0;
-        QTest::addRow("%s, all, nothing matching", ext) << tab << false << "empty" << -1;
-        QTest::addRow("%s, all, missing folder", ext) << tab << false << "missing" << -1;
+        for (QChar outcome : {u'Y', u'N', u'0'})
+            QTest::addRow("%s, game's file, %s", Kinds[tab].ext, outcomes[outcome]) << tab << true << outcome;
+        for (QChar outcome : {u'Y', u'N', u'0', u'M'})
+            QTest::addRow("%s, all, %s", Kinds[tab].ext, outcomes[outcome]) << tab << false << outcome;
     }
 }
 
 void TestMaintenancePanel::deleteCommand() {
     QFETCH(int, tab);
     QFETCH(bool, perGame);
-    QFETCH(QString, folder);
-    QFETCH(int, answer);
+    QFETCH(QChar, outcome);
     const FileKind& kind = Kinds[tab];
-    const QString ext = kind.ext;
-    layOutEmulatorFiles();
-    const QString path = mame(kind.folder) + "/";
-    const QStringList matching = {"galx", "zoom", "galxb"};
-    if (folder == "missing")
-        QVERIFY(QDir(path).removeRecursively());
-    for (const QString& name : matching) {
-        if (folder == "empty")
-            QVERIFY(QFile::remove(path + name + ext));
+    const QString ext = kind.ext, root = m_sandbox->root() + "/";
+    // The files of each kind the emulator leaves, for galx and zoom, plus look-alikes where they do not
+    // belong. A single game's screen shot is looked for in the snapshot directory, here apart from snap.
+    m_sandbox->state().SnapPath = QDir::toNativeSeparators(root + "shots/");
+    for (const FileKind& each : Kinds) {
+        const QString in = m_sandbox->mamePath() + each.folder + "/";
+        for (const char* name : {"galx", "zoom", "sub/galx", "galxb"})
+            writeFile(in + name + each.ext, "x");
+        writeFile(in + "GALX" + QString(each.ext).toUpper(), "x");
+        writeFile(in + "galx.txt", "x");
+        writeFile(m_sandbox->mamePath() + "galx" + each.ext, "x");
+        QVERIFY(QDir().mkpath(in + "folder" + each.ext));
+        writeFile(root + "elsewhere/kept" + each.ext, "kept");
+        QVERIFY(QFile::link(root + "elsewhere/kept" + each.ext, in + "linked" + each.ext));
     }
+    for (const char* name : {"galx", "zoom", "galxb"})
+        writeFile(root + "shots/" + name + ".png", "x");
+
+    const QString where = perGame && tab == 3 ? "shots/" : "mame/" + QString(kind.folder) + "/";
+    const QStringList matching = perGame ? QStringList{"galx"} : QStringList{"galx", "zoom", "galxb"};
+    if (outcome == u'M')
+        QVERIFY(QDir(root + where).removeRecursively());
     QStringList expected = everything();
-    for (const QString& name : perGame ? matching.mid(0, 1) : matching) {
-        if (answer == 1)
-            expected.removeAll("mame/" + QString(kind.folder) + "/" + name + ext);
+    for (const QString& name : matching) {
+        if (outcome == u'0')
+            QVERIFY(QFile::remove(root + where + name + ext));
+        if (outcome == u'0' || outcome == u'Y')
+            expected.removeAll(where + name + ext);
     }
-    if (answer >= 0)
-        m_dialogs->answers << (answer == 1);
+    const bool asked = outcome == u'Y' || outcome == u'N';
+    if (asked)
+        m_dialogs->answers << (outcome == u'Y');
 
     m_panel->SSTab2->setCurrentIndex(tab);
     box(perGame ? kind.perGame : kind.all)->click();
     button(kind.button)->click();
 
-    QString text;
-    if (perGame)
-        text = answer >= 0 ? "Are you sure you want to delete the " + ext + " file for galx?"
-                           : "There is no " + ext + " file for galx.";
-    else
-        text = answer >= 0 ? "Are you sure you want to delete all " + ext + " files?"
-                           : "There are no " + ext + " files to delete.";
-    QCOMPARE(m_dialogs->texts(), QStringList{text});
-    const ScriptedDialogs::Shown& shown = m_dialogs->shown.first();
-    QCOMPARE(shown.kind, answer >= 0 ? Kind::Question : Kind::Message);
-    QCOMPARE(shown.icon, Icon::Information);
-    QCOMPARE(shown.defaultNo, answer >= 0);
-    QCOMPARE(shown.title, QStringLiteral("Marqueon"));
+    const QString text =
+        perGame ? (asked ? "Are you sure you want to delete the %1 file for galx?" : "There is no %1 file for galx.")
+                : (asked ? "Are you sure you want to delete all %1 files?" : "There are no %1 files to delete.");
+    QCOMPARE(shown(), QStringList{text.arg(ext)});
     QCOMPARE(everything(), expected);
-    QVERIFY(!box(kind.perGame)->isChecked() && !box(kind.all)->isChecked());
-    QVERIFY(!button(kind.button)->isEnabled());
-    QCOMPARE(focused(), QStringLiteral("cmdGameList2"));
-}
-
-void TestMaintenancePanel::screenshotsOutsideTheSnapFolder() {
-    const QString shots = m_sandbox->root() + "/shots/";
-    m_sandbox->state().SnapPath = QDir::toNativeSeparators(shots);
-    for (const QString& name : {shots + "galx.png", shots + "zoom.png", mame("snap/galx.png"), mame("snap/zoom.png")})
-        writeFile(name, "x");
-    m_panel->SSTab2->setCurrentIndex(3);
-    m_dialogs->answers << true << true;
-
-    m_panel->chkDeletePNG->click();
-    m_panel->cmdPNG->click();
-    QVERIFY(!QFile::exists(shots + "galx.png"));
-    QVERIFY(QFile::exists(mame("snap/galx.png")));
-
-    m_panel->chkDeleteAllPNG->click();
-    m_panel->cmdPNG->click();
-    QVERIFY(QDir(mame("snap")).entryList({"*.png"}).isEmpty());
-    QVERIFY(QFile::exists(shots + "zoom.png"));
-    QCOMPARE(m_dialogs->texts(), QStringList({"Are you sure you want to delete the .png file for galx?",
-                                              "Are you sure you want to delete all .png files?"}));
+    settled(tab);
 }
 
 void TestMaintenancePanel::reports_data() {
-    QTest::addColumn<QString>("present"); // R roms.txt, S samples.txt, E sets.txt
-    QTest::addColumn<QString>("checked");
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QStringList>("deleted");
-    const QString ask = "Are you sure you want to delete the %1 report?";
-    const QString none = "There is no %1 report to delete.";
-    QTest::newRow("all three, Yes No Yes")
-        << "RSE"
-        << "RSE" << QList<bool>{true, false, true} << QStringList{ask.arg("ROMs"), ask.arg("Samples"), ask.arg("Sets")}
-        << QStringList{"roms.txt", "sets.txt"};
-    QTest::newRow("none there") << ""
-                                << "RSE" << QList<bool>{}
-                                << QStringList{none.arg("ROMs"), none.arg("Samples"), none.arg("Sets")}
-                                << QStringList{};
-    QTest::newRow("Samples missing") << "RE"
-                                     << "RSE" << QList<bool>{true, true}
-                                     << QStringList{ask.arg("ROMs"), none.arg("Samples"), ask.arg("Sets")}
-                                     << QStringList{"roms.txt", "sets.txt"};
-    QTest::newRow("Sets alone") << "RSE"
-                                << "E" << QList<bool>{true} << QStringList{ask.arg("Sets")} << QStringList{"sets.txt"};
+    // For the ROMs, Samples and Sets reports in turn: - not ticked; ticked and then Y Yes, N No, 0 no such file.
+    QTest::addColumn<QString>("outcomes");
+    QTest::newRow("all three, Yes No Yes") << "YNY";
+    QTest::newRow("none there") << "000";
+    QTest::newRow("Samples missing") << "Y0Y";
+    QTest::newRow("Sets alone") << "--Y";
 }
 
 void TestMaintenancePanel::reports() {
-    QFETCH(QString, present);
-    QFETCH(QString, checked);
-    QFETCH(QList<bool>, answers);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, deleted);
+    QFETCH(QString, outcomes);
     const QString reports = m_sandbox->reportsPath();
     for (const char* other : {"gameinfo.txt", "listinfo.txt", "temp1.txt", "version.txt"})
         writeFile(reports + other, "x");
-    const QList<std::pair<QChar, QString>> files = {{u'R', "roms.txt"}, {u'S', "samples.txt"}, {u'E', "sets.txt"}};
-    for (const auto& [letter, name] : files) {
-        if (present.contains(letter))
-            writeFile(reports + name, "x");
+    QCheckBox* const boxes[] = {m_panel->chkDeleteROMs, m_panel->chkDeleteSamples, m_panel->chkDeleteSets};
+    const QStringList names = {"ROMs", "Samples", "Sets"}, files = {"roms.txt", "samples.txt", "sets.txt"};
+    for (int i = 0; i < 3; ++i) {
+        if (outcomes[i] != u'0')
+            writeFile(reports + files[i], "x");
     }
-    QStringList expected = everything();
-    for (const QString& name : deleted)
-        expected.removeAll("app/reports/" + name);
-    m_dialogs->answers.append(answers);
-
+    QStringList expected = everything(), texts;
     m_panel->SSTab2->setCurrentIndex(4);
-    const QList<std::pair<QChar, QCheckBox*>> boxes = {
-        {u'R', m_panel->chkDeleteROMs}, {u'S', m_panel->chkDeleteSamples}, {u'E', m_panel->chkDeleteSets}};
-    for (const auto& [letter, each] : boxes) {
-        if (checked.contains(letter))
-            each->click();
+    for (int i = 0; i < 3; ++i) {
+        if (outcomes[i] == u'-')
+            continue;
+        boxes[i]->click();
+        if (outcomes[i] == u'0')
+            texts << "There is no " + names[i] + " report to delete.";
+        else
+            texts << "Are you sure you want to delete the " + names[i] + " report?";
+        if (outcomes[i] != u'0')
+            m_dialogs->answers << (outcomes[i] == u'Y');
+        if (outcomes[i] == u'Y')
+            expected.removeAll("app/reports/" + files[i]);
     }
     m_panel->cmdReports->click();
-
-    QCOMPARE(m_dialogs->texts(), texts);
-    for (const ScriptedDialogs::Shown& shown : m_dialogs->shown) {
-        QCOMPARE(shown.icon, Icon::Information);
-        QCOMPARE(shown.defaultNo, shown.kind == Kind::Question);
-    }
+    QCOMPARE(shown(), texts);
     QCOMPARE(everything(), expected);
-    for (const auto& each : boxes)
-        QVERIFY(!each.second->isChecked());
-    QVERIFY(!m_panel->cmdReports->isEnabled());
-}
-
-void TestMaintenancePanel::reportBoxes() {
-    m_panel->SSTab2->setCurrentIndex(4);
-    m_panel->chkDeleteROMs->click();
-    QCOMPARE(focused(), QStringLiteral("cmdReports"));
-    m_panel->chkDeleteSets->click();
-    m_panel->chkDeleteROMs->click();
-    QVERIFY(m_panel->cmdReports->isEnabled());
-    QVERIFY(m_panel->chkDeleteSets->isChecked());
-    m_panel->chkDeleteSets->click();
-    QVERIFY(!m_panel->cmdReports->isEnabled());
-    QCOMPARE(focused(), QStringLiteral("cmdGameList2"));
+    settled(4);
 }
 
 void TestMaintenancePanel::recreate_data() {
@@ -370,7 +307,7 @@ void TestMaintenancePanel::recreate() {
     QFETCH(QStringList, texts);
     app::AppState& state = m_sandbox->state();
     state.GameList = "RetroP";
-    const QString path = mame("mame.cfg");
+    const QString path = m_sandbox->mamePath() + "mame.cfg";
     const QByteArray edited = "[directory]\r\nrompath = mine\r\n[video]\r\nscanlines = no\r\n";
     if (file == "present")
         writeFile(path, edited);
@@ -381,26 +318,16 @@ void TestMaintenancePanel::recreate() {
 
     m_panel->SSTab2->setCurrentIndex(5);
     m_panel->chkDeleteMAMECFG->click();
-    QVERIFY(m_panel->cmdMAMECfg->isEnabled());
-    QCOMPARE(focused(), QStringLiteral("cmdMAMECfg"));
     m_panel->cmdMAMECfg->click();
-
-    texts.replaceInStrings("<mame>", m_sandbox->mamePath());
-    QCOMPARE(m_dialogs->texts(), texts);
-    QCOMPARE(m_dialogs->shown.first().icon, Icon::Information);
-    if (texts.size() > 1)
-        QCOMPARE(m_dialogs->shown.last().icon, Icon::Critical);
+    QCOMPARE(shown(), texts.replaceInStrings("<mame>", m_sandbox->mamePath()));
     if (file == "missing")
         QVERIFY(!QFileInfo::exists(path));
-    else if (file == "present" && answer == 0)
-        QCOMPARE(readFile(path), edited);
     else if (file == "present")
-        QCOMPARE(QString::fromLatin1(readFile(path)), "[directory]\r\nrompath = " + state.ROMPath + ";" +
-                                                          state.NeoROMPath + "\r\nsamplepath = " + state.SamPath +
-                                                          "\r\nsnap = " + state.SnapPath + "\r\n");
-    QVERIFY(!m_panel->chkDeleteMAMECFG->isChecked());
-    QVERIFY(!m_panel->cmdMAMECfg->isEnabled());
-    QCOMPARE(focused(), QStringLiteral("cmdGameList2"));
+        QCOMPARE(QString::fromLatin1(readFile(path)),
+                 answer == 0 ? QString::fromLatin1(edited)
+                             : "[directory]\r\nrompath = " + state.ROMPath + ";" + state.NeoROMPath +
+                                   "\r\nsamplepath = " + state.SamPath + "\r\nsnap = " + state.SnapPath + "\r\n");
+    settled(5);
 }
 
 void TestMaintenancePanel::returnButton() {
