@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace app {
 
@@ -54,6 +55,15 @@ QString AppState::settingsPath() const {
 
 QString AppState::reportsPath() const {
     return AppPath + QStringLiteral("reports") + QDir::separator();
+}
+
+} // namespace app
+
+namespace app {
+
+bool AppState::hasArchive(const QString& romName) const {
+    const QString archive = romName + QStringLiteral(".zip");
+    return QFileInfo::exists(ROMPath + archive) || QFileInfo::exists(NeoROMPath + archive);
 }
 
 } // namespace app

@@ -46,6 +46,8 @@ struct AppState {
 
     // The emulator's executable in the MAME directory.
     QString mameExecutable() const;
+    // Whether the game's ROM archive lies in the Retro or the Neo-Geo ROM directory.
+    bool hasArchive(const QString& romName) const;
     // Marqueon's own folders under the application directory, ending with a separator.
     QString settingsPath() const;
     QString reportsPath() const;

@@ -138,6 +138,7 @@ private:
     ListSlot* shownSlot(std::array<ListSlot, 3>& all);
     void switchList(const ListSlot& slot);
     void showGameDetails(const ListSlot& slot);
+    void showGamePanels(const catalogue::GameRecord& game);
     void onColumnClicked(const ListSlot& slot, int column);
     void onGameSelected(const ListSlot& slot);
     void onDoubleClick(const ListSlot& slot);

@@ -75,14 +75,19 @@ void MainWindow::switchList(const ListSlot& slot) {
     showGameDetails(slot);
 }
 
+// Panels 2 to 5: the game's name, ROM name, origin and screen orientation.
+void MainWindow::showGamePanels(const GameRecord& game) {
+    setPanel(2, game.description());
+    setPanel(3, game.romName());
+    setPanel(4, game.origin().startsWith(u'C') ? QStringLiteral("Clone") : QStringLiteral("Original"));
+    setPanel(5, game[GameRecord::Display].right(1));
+}
+
 void MainWindow::showGameDetails(const ListSlot& slot) {
     const GameRecord* game = slot.list->selectedGame();
     if (!game)
         return;
-    setPanel(2, game->description());
-    setPanel(3, game->romName());
-    setPanel(4, game->origin().startsWith(u'C') ? QStringLiteral("Clone") : QStringLiteral("Original"));
-    setPanel(5, (*game)[GameRecord::Display].right(1));
+    showGamePanels(*game);
 
     const QString rom = game->romName();
     const bool custom = QFileInfo::exists(m_state.settingsPath() + rom + QStringLiteral(".cfg"));
@@ -90,8 +95,7 @@ void MainWindow::showGameDetails(const ListSlot& slot) {
     if (slot.list == fraList->lvAll) {
         if (custom) {
             settings = QStringLiteral("Custom Settings");
-        } else if (!QFileInfo::exists(m_state.ROMPath + rom + QStringLiteral(".zip")) &&
-                   !QFileInfo::exists(m_state.NeoROMPath + rom + QStringLiteral(".zip"))) {
+        } else if (!m_state.hasArchive(rom)) {
             settings = QStringLiteral("Not Installed");
             cmdPlay->setEnabled(false);
         } else {

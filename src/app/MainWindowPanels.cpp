@@ -50,8 +50,7 @@ void MainWindow::cmdVerify_Click() {
         m_auditedGame = *game;
         // An archive that has appeared since the list was loaded moves the game on return.
         CheckNewRom = true;
-        if (QFileInfo::exists(m_state.ROMPath + rom + QStringLiteral(".zip")) ||
-            QFileInfo::exists(m_state.NeoROMPath + rom + QStringLiteral(".zip"))) {
+        if (m_state.hasArchive(rom)) {
             --UninstalledCount;
             setPanel(1, QStringLiteral("Total Games: ") + QString::number(UninstalledCount));
             setPanel(6, QStringLiteral("New ROM Found"));
@@ -88,8 +87,7 @@ void MainWindow::cmdGameList_Click() {
                               Dialogs::Icon::Critical);
         ConfigChanged = false;
     }
-    if (CheckNewRom && (QFileInfo::exists(m_state.ROMPath + m_auditedGame.romName() + QStringLiteral(".zip")) ||
-                        QFileInfo::exists(m_state.NeoROMPath + m_auditedGame.romName() + QStringLiteral(".zip"))))
+    if (CheckNewRom && m_state.hasArchive(m_auditedGame.romName()))
         moveNewRomToInstalled();
 
     fraVerify->setText(QString());
@@ -114,10 +112,7 @@ void MainWindow::moveNewRomToInstalled() {
     if (UninstalledCount < 1) {
         ClearSelection();
     } else if (const catalogue::GameRecord* next = uninstalled->selectedGame()) {
-        setPanel(2, next->description());
-        setPanel(3, next->romName());
-        setPanel(4, next->origin().startsWith(u'C') ? QStringLiteral("Clone") : QStringLiteral("Original"));
-        setPanel(5, (*next)[catalogue::GameRecord::Display].right(1));
+        showGamePanels(*next);
         setPanel(6, QStringLiteral("Not Installed"));
     }
     fraList->lvInstalled->games()->addGame(m_auditedGame);

@@ -41,9 +41,7 @@ void MainWindow::cmdPlay_Click() {
     const QString caption = fraList->title();
     const catalogue::GameRecord* game = selectedGame();
     if (caption == catalogue::GameListPanel::UninstalledGames ||
-        (caption == catalogue::GameListPanel::AllGames && game &&
-         !QFileInfo::exists(m_state.ROMPath + game->romName() + QStringLiteral(".zip")) &&
-         !QFileInfo::exists(m_state.NeoROMPath + game->romName() + QStringLiteral(".zip")))) {
+        (caption == catalogue::GameListPanel::AllGames && game && !m_state.hasArchive(game->romName()))) {
         m_dialogs.message(QStringLiteral("This game is not installed."), Dialogs::Icon::Information);
         RestoreSelection();
         return;

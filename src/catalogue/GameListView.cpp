@@ -1,6 +1,7 @@
 #include "catalogue/GameListView.h"
 
 #include "catalogue/GameListModel.h"
+#include "ui/Colours.h"
 #include "ui/Twips.h"
 
 #include <QHeaderView>
@@ -11,10 +12,6 @@ namespace {
 
 // Column widths in twips: Game, Year, Status, Color, Sound, Manufacturer, Type, Display, Origin, ROM.
 constexpr int ColumnWidths[GameRecord::FieldCount] = {3300, 600, 1000, 1000, 1000, 2200, 800, 1100, 1600, 1000};
-
-QColor fromBgr(quint32 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
 
 } // namespace
 
@@ -84,8 +81,8 @@ void GameListView::showStarField(const QPixmap& picture) {
 
 void GameListView::showColours(quint32 background, quint32 text) {
     QPalette colours = palette();
-    colours.setBrush(QPalette::Base, fromBgr(background));
-    colours.setColor(QPalette::Text, fromBgr(text));
+    colours.setBrush(QPalette::Base, ui::fromBgr(background));
+    colours.setColor(QPalette::Text, ui::fromBgr(text));
     setPalette(colours);
 }
 

@@ -184,10 +184,6 @@ SettingsKind kindOf(const QString& videoType) {
     return videoType == u"Raster" ? SettingsKind::Raster : SettingsKind::Vector;
 }
 
-QString kindName(SettingsKind kind) {
-    return kind == SettingsKind::Raster ? QStringLiteral("Raster") : QStringLiteral("Vector");
-}
-
 bool isVectorOnly(Field field) {
     if (const ListSetting* list = listSetting(field))
         return list->vectorOnly;

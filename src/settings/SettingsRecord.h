@@ -61,7 +61,6 @@ constexpr int FieldCount = 41;
 // Translucency belong to vector games only.
 enum class SettingsKind { Raster, Vector };
 SettingsKind kindOf(const QString& videoType); // anything but "Raster" is Vector
-QString kindName(SettingsKind kind);
 
 // A setting chosen from a drop-down list.
 struct ListSetting {

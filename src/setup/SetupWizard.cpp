@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "app/Options.h"
 #include "maintenance/MameCfg.h"
+#include "ui/Colours.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -27,14 +28,6 @@ using Icon = app::Dialogs::Icon;
 
 const QString MameMissing = QStringLiteral("Cannot find mame.exe!");
 const QString InvalidSelection = QStringLiteral("Invalid selection!  Please try again.");
-
-QColor fromBgr(quint32 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 toBgr(const QColor& colour) {
-    return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
 
 // The folder browser hands back a trailing separator only for a root ("/", "C:\").
 bool isRoot(const QString& path) {
@@ -249,7 +242,7 @@ void SetupWizard::load() {
     }
     chkBackground_Click(m_state.UseStarfield);
     if (!m_state.UseStarfield)
-        setPreviewColours(fromBgr(m_state.BackColor), fromBgr(m_state.ForeColor));
+        setPreviewColours(ui::fromBgr(m_state.BackColor), ui::fromBgr(m_state.ForeColor));
 
     // After the list choice, so that a row out of use shows what its variable holds.
     txtMAMEPath->setText(m_state.MAMEPath);
@@ -351,14 +344,14 @@ void SetupWizard::setPreviewColours(const QColor& background, const QColor& text
 // A closed picker cannot be told from one that chose its starting colour, so nothing chosen
 // keeps the colour the preview has.
 void SetupWizard::cmdBackColor_Click() {
-    if (const std::optional<quint32> chosen = m_dialogs.chooseColor(toBgr(m_back)))
-        setPreviewColours(fromBgr(*chosen), m_fore);
+    if (const std::optional<quint32> chosen = m_dialogs.chooseColor(ui::toBgr(m_back)))
+        setPreviewColours(ui::fromBgr(*chosen), m_fore);
     cmdForeColor->setFocus();
 }
 
 void SetupWizard::cmdForeColor_Click() {
-    if (const std::optional<quint32> chosen = m_dialogs.chooseColor(toBgr(m_fore)))
-        setPreviewColours(m_back, fromBgr(*chosen));
+    if (const std::optional<quint32> chosen = m_dialogs.chooseColor(ui::toBgr(m_fore)))
+        setPreviewColours(m_back, ui::fromBgr(*chosen));
     cmdNext->setFocus();
 }
 
@@ -429,8 +422,8 @@ void SetupWizard::cmdOK_Click() {
     m_state.CloneShots = chkCloneShots->isChecked();
     m_state.DisableHotKeys = chkDisable->isChecked();
     m_state.UseStarfield = chkBackground->isChecked();
-    m_state.BackColor = m_state.UseStarfield ? 0 : toBgr(m_back);
-    m_state.ForeColor = m_state.UseStarfield ? 0 : toBgr(m_fore);
+    m_state.BackColor = m_state.UseStarfield ? 0 : ui::toBgr(m_back);
+    m_state.ForeColor = m_state.UseStarfield ? 0 : ui::toBgr(m_fore);
 
     // A typed directory needs its closing separator too: file names are appended to it.
     for (QLineEdit* box : {txtMAMEPath, txtROMPath, txtNeoROMPath, txtSamPath, txtSnapPath})

@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/Colours.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -50,11 +52,11 @@ QString QtDialogs::browseForFolder(const QString& prompt, const QString& startDi
 }
 
 std::optional<quint32> QtDialogs::chooseColor(quint32 initial) {
-    const QColor start(int(initial & 0xFF), int((initial >> 8) & 0xFF), int((initial >> 16) & 0xFF));
+    const QColor start = fromBgr(initial);
     const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return quint32(chosen.red()) | quint32(chosen.green()) << 8 | quint32(chosen.blue()) << 16;
+    return toBgr(chosen);
 }
 
 void QtDialogs::endProgram() {
