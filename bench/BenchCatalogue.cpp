@@ -4,11 +4,11 @@
 #include "ListingGenerator.h"
 #include "Measure.h"
 
-#include "app/LineScanner.h"
-#include "catalogue/CatalogueLoader.h"
-#include "catalogue/GameInfo.h"
-#include "catalogue/GameListModel.h"
-#include "catalogue/Progress.h"
+#include "core/catalogue/CatalogueLoader.h"
+#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/GameListModel.h"
+#include "core/exec/Progress.h"
+#include "core/io/LineReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +22,7 @@
 
 namespace {
 
-class SilentProgress final : public catalogue::Progress {
+class SilentProgress final : public exec::Progress {
 public:
     void setMessage(const QString&) override {}
     void setCount(int) override {}
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     // a. The floor: the same file read line by line, the lines thrown away.
     qint64 scanned = 0;
     const QList<double> floorTimes = bench::timeRuns(runs, [&](int) {
-        app::LineScanner scanner(listInfoPath);
+        io::LineReader scanner(listInfoPath);
         QByteArrayView line;
         qint64 bytes = 0;
         while (scanner.next(line))
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     SilentProgress progress;
     catalogue::Extraction extraction;
     const QList<double> extractionTimes = bench::timeRuns(
-        runs, [&](int) { extraction = catalogue::CreateGameInfo(listInfoPath, gameInfoPath, progress); });
+        runs, [&](int) { extraction = catalogue::createGameInfo(listInfoPath, gameInfoPath, progress); });
     if (extraction.outcome != catalogue::Extraction::Outcome::Written || extraction.games != games) {
         std::fprintf(stderr, "bench-catalogue: extraction wrote %d games, not %d\n", extraction.games, games);
         return 1;
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
         [&](int) {
             QElapsedTimer reading;
             reading.start();
-            catalogue::GameLists lists = catalogue::LoadAllList(settings, progress);
+            catalogue::GameLists lists = catalogue::loadGames(config::ListChoice::All, settings, progress);
             readTimes.append(double(reading.nsecsElapsed()) / 1e6);
             models[0]->setGames(std::move(lists.all));
             models[1]->setGames(std::move(lists.installed));

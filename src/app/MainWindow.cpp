@@ -1,155 +1,269 @@
 #include "app/MainWindow.h"
 
-#include "app/Dialogs.h"
-#include "app/SplashWindow.h"
-#include "audit/TextPanel.h"
-#include "catalogue/GameListPanel.h"
-#include "catalogue/GameListView.h"
-#include "maintenance/MaintenancePanel.h"
-#include "settings/SettingsPanel.h"
-#include "ui/Artwork.h"
-#include "ui/Twips.h"
+#include "app/ListController.h"
+#include "app/PanelHost.h"
+#include "app/TextCommands.h"
+#include "core/catalogue/GameRecord.h"
+#include "core/config/PreferenceChanges.h"
+#include "core/maintenance/MameCfg.h"
+#include "core/settings/PlayCommand.h"
+#include "gui/about/AboutBox.h"
+#include "gui/audit/TextPanel.h"
+#include "gui/catalogue/GameListPanel.h"
+#include "gui/catalogue/GameStatusView.h"
+#include "gui/common/Artwork.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/Twips.h"
+#include "gui/maintenance/MaintenancePanel.h"
+#include "gui/settings/SettingsPanel.h"
+#include "gui/setup/SetupDialog.h"
 
-#include <QEvent>
+#include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace app {
 namespace {
 
-const char* const PanelTips[6] = {
-    "Total Number Of Games In This List",
-    "Selected Game Name",
-    "ROM Name",
-    "Original Game Or Clone Of Some Other Game",
-    "Display Orientation: H = Horizontal  V = Vertical",
-    "Settings This Game Uses If Installed",
+using catalogue::Action;
+using config::GameView;
+
+struct ActionText {
+    Action action;
+    const char* name;
+    const char* caption; // in its menu
 };
-constexpr int PanelWidths[6] = {1700, 3700, 1100, 900, 500, 1600};
+
+constexpr ActionText ActionTexts[] = {
+    {Action::Play, "playAction", "&Play Game"},
+    {Action::Audit, "auditAction", "Game &Audit"},
+    {Action::History, "historyAction", "&Game History"},
+    {Action::Exit, "exitAction", "E&xit"},
+    {Action::ExitButton, "exitButtonAction", "E&xit"},
+    {Action::ViewAll, "viewAllAction", "&All Games"},
+    {Action::ViewInstalled, "viewInstalledAction", "&Installed Games"},
+    {Action::ViewUninstalled, "viewUninstalledAction", "&Uninstalled Games"},
+    {Action::ScreenShots, "screenShotsAction", "&Screen Shots"},
+    {Action::RasterDefaults, "rasterDefaultsAction", "&Raster Defaults..."},
+    {Action::VectorDefaults, "vectorDefaultsAction", "&Vector Defaults..."},
+    {Action::CustomSettings, "customSettingsAction", "&Custom Settings..."},
+    {Action::Maintenance, "maintenanceAction", "&Maintenance..."},
+    {Action::Options, "optionsAction", "&Options..."},
+    {Action::Refresh, "refreshAction", "Re&fresh Game List"},
+    {Action::EditConfig, "editConfigAction", "&Edit M.A.M.E. Config File"},
+    {Action::VerifyRoms, "verifyRomsAction", "Verify All &ROMs"},
+    {Action::VerifySamples, "verifySamplesAction", "Verify All &Samples"},
+    {Action::VerifySets, "verifySetsAction", "Verify All Sets"},
+    {Action::ViewRomsReport, "viewRomsReportAction", "View ROMs Report"},
+    {Action::ViewSamplesReport, "viewSamplesReportAction", "View Samples Report"},
+    {Action::ViewSetsReport, "viewSetsReportAction", "View Sets Report"},
+    {Action::HelpFile, "helpFileAction", "&Marqueon Help File"},
+    {Action::Readme, "readmeAction", "M.A.M.E. &Readme File"},
+    {Action::About, "aboutAction", "&About Marqueon"},
+};
+
+// Task-switching hot keys off for exactly the length of a game, where the system has them.
+void setHotKeysDisabled([[maybe_unused]] bool disabled) {
+#ifdef Q_OS_WIN
+    char scratch[8] = {};
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, disabled ? TRUE : FALSE, scratch, 0);
+#endif
+}
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_dialogs(dialogs)
-    , m_runner(dialogs) {
-    setObjectName(QStringLiteral("frmMain"));
+    , m_runner(dialogs)
+    , m_settings(state) {
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
+    createActions();
     createControls();
     createMenus();
+    updateActions();
     // The window keeps one size: the lists, the picture and the buttons are laid out for it.
-    setFixedSize(ui::twipsSize(9940, 6555));
+    setFixedSize(gui::twipsSize(9940, 6555));
+}
+
+void MainWindow::createActions() {
+    for (const ActionText& text : ActionTexts) {
+        auto* created = new QAction(QLatin1String(text.caption), this);
+        created->setObjectName(QLatin1String(text.name));
+        m_actions[size_t(text.action)] = created;
+    }
+    for (Action view : {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, Action::ScreenShots})
+        action(view)->setCheckable(true);
+
+    const auto on = [this](Action which, auto slot) {
+        connect(action(which), &QAction::triggered, this, slot);
+    };
+    on(Action::Play, &MainWindow::play);
+    on(Action::Exit, &QWidget::close);
+    on(Action::ExitButton, &QWidget::close);
+    on(Action::RasterDefaults, [this] { openDefaults(settings::SettingsKind::Raster); });
+    on(Action::VectorDefaults, [this] { openDefaults(settings::SettingsKind::Vector); });
+    on(Action::CustomSettings, &MainWindow::openCustomSettings);
+    on(Action::Maintenance, &MainWindow::openMaintenance);
+    on(Action::Options, &MainWindow::showOptions);
+    on(Action::Refresh, &MainWindow::refresh);
+    on(Action::About, &MainWindow::showAbout);
 }
 
 void MainWindow::createControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    fraList = new catalogue::GameListPanel(central);
-    fraList->setGeometry(ui::twipsRect(60, 0, 8100, 5520));
+    m_listPanel = new gui::GameListPanel(central);
+    m_listPanel->setGeometry(gui::twipsRect(60, 0, 8100, 5520));
 
-    Picture1 = new QLabel(central);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(ui::twipsRect(8280, 120, 1560, 780));
-    Picture1->setPixmap(ui::marqueePicture(Picture1->size()));
-    Picture1->installEventFilter(this);
+    m_marquee = new QLabel(central);
+    m_marquee->setObjectName(QStringLiteral("marquee"));
+    m_marquee->setGeometry(gui::twipsRect(8280, 120, 1560, 780));
+    m_marquee->setPixmap(gui::marqueePicture(m_marquee->size()));
+    m_marquee->installEventFilter(this);
 
-    lblList = new QLabel(central);
-    lblList->setObjectName(QStringLiteral("lblList"));
-    lblList->setGeometry(ui::twipsRect(8280, 960, 1560, 300));
-    lblList->setAlignment(Qt::AlignCenter);
-    lblList->installEventFilter(this);
+    m_listLabel = new QLabel(central);
+    m_listLabel->setObjectName(QStringLiteral("listLabel"));
+    m_listLabel->setGeometry(gui::twipsRect(8280, 960, 1560, 300));
+    m_listLabel->setAlignment(Qt::AlignCenter);
+    m_listLabel->installEventFilter(this);
 
-    // The game's own commands belong to the list: while a panel covers the list they are out
-    // of reach with it, so "&Game History" never competes with "Return To &Game List".
-    m_gameButtons = new QWidget(central);
-    m_gameButtons->setGeometry(ui::twipsRect(8280, 1380, 1560, 1245));
-    fraList->installEventFilter(this);
-    const auto button = [](QWidget* parent, const char* name, const QString& caption, int left, int top) {
-        auto* button = new QPushButton(caption, parent);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(ui::twipsRect(left, top, 1560, 375));
-        button->setAutoDefault(true); // Return on a focused button presses it
-        return button;
-    };
-    cmdPlay = button(m_gameButtons, "cmdPlay", QStringLiteral("&Play Game"), 0, 0);
-    cmdVerify = button(m_gameButtons, "cmdVerify", QStringLiteral("Game &Audit"), 0, 435);
-    cmdHistory = button(m_gameButtons, "cmdHistory", QStringLiteral("&Game History"), 0, 870);
-    cmdRaster = button(central, "cmdRaster", QStringLiteral("Raster Defaults"), 8280, 2880);
-    cmdVector = button(central, "cmdVector", QStringLiteral("Vector Defaults"), 8280, 3315);
-    cmdMaintenance = button(central, "cmdMaintenance", QStringLiteral("Maintenance"), 8280, 3750);
-    cmdExit = button(central, "cmdExit", QStringLiteral("E&xit"), 8280, 5040);
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    m_playButton = addButton(Action::Play, "playButton", 8280, 1380);
+    m_playButton->installEventFilter(this);
+    addButton(Action::Audit, "auditButton", 8280, 1815);
+    addButton(Action::History, "historyButton", 8280, 2250);
+    addButton(Action::RasterDefaults, "rasterButton", 8280, 2880)->setText(QStringLiteral("Raster Defaults"));
+    addButton(Action::VectorDefaults, "vectorButton", 8280, 3315)->setText(QStringLiteral("Vector Defaults"));
+    addButton(Action::Maintenance, "maintenanceButton", 8280, 3750)->setText(QStringLiteral("Maintenance"));
+    addButton(Action::ExitButton, "exitButton", 8280, 5040);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    for (int i = 0; i < 6; ++i) {
-        auto* panel = new QLabel(StatusBar1);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-        panel->setToolTip(QLatin1String(PanelTips[i]));
-        panel->setMinimumWidth(ui::twips(PanelWidths[i]));
-        StatusBar1->addWidget(panel, i == 1 ? 1 : 0);
-        m_panels[size_t(i)] = panel;
-    }
-    setStatusBar(StatusBar1);
-    // The second bar covers the first while a panel is open.
-    StatusBar2 = new QStatusBar(StatusBar1);
-    StatusBar2->setObjectName(QStringLiteral("StatusBar2"));
-    StatusBar2->setSizeGripEnabled(false);
-    StatusBar2->addWidget(new QLabel(StatusBar2), 1);
-    StatusBar2->setAutoFillBackground(true);
-    StatusBar2->hide();
-    StatusBar1->installEventFilter(this);
+    m_statusView = new gui::GameStatusView(this);
+    setStatusBar(m_statusView);
 
-    fraVerify = new audit::TextPanel(central);
-    fraVerify->setGeometry(fraList->geometry());
-    fraVerify->setEnabled(false);
-    fraVerify->lower();
-    connect(fraVerify->cmdGameList, &QPushButton::clicked, this, &MainWindow::cmdGameList_Click);
-    connect(fraVerify->txtVerify, &QPlainTextEdit::textChanged, this, [this] {
-        if (fraVerify->title() == audit::TextPanel::EditConfig)
-            ConfigChanged = true;
+    m_host = new PanelHost(m_listPanel, m_statusView, this);
+    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_view, this);
+    m_settingsPanel = new gui::SettingsPanel(m_settings, m_dialogs, central);
+    m_textPanel = new gui::TextPanel(central);
+    m_maintenancePanel = new gui::MaintenancePanel(m_state, m_dialogs, central);
+    m_host->addPanel(Panel::Settings, m_settingsPanel);
+    m_host->addPanel(Panel::Text, m_textPanel);
+    m_host->addPanel(Panel::Maintenance, m_maintenancePanel);
+    m_textCommands = new TextCommands(m_textPanel, *m_host, *m_lists, m_state, m_runner, m_dialogs, this);
+
+    connect(m_host, &PanelHost::changed, this, &MainWindow::updateActions);
+    connect(m_host, &PanelHost::aboutToOpen, m_lists, &ListController::saveSelection);
+    connect(m_host, &PanelHost::closed, m_lists, [this] {
+        m_lists->restoreSelection();
+        m_lists->showScreenShot();
+        m_lists->showDetails();
     });
-    connect(cmdVerify, &QPushButton::clicked, this, &MainWindow::cmdVerify_Click);
+    connect(m_lists, &ListController::selectionChanged, this, &MainWindow::updateActions);
+    // Return on a list presses the default button, as in a dialog.
+    connect(m_lists, &ListController::listShown, this,
+            [this](GameView view) { m_playButton->setDefault(view != GameView::Uninstalled); });
+    connect(m_lists, &ListController::playRequested, this, &MainWindow::play);
+    connect(m_lists, &ListController::returnPressed, this, [this] {
+        if (m_playButton->isDefault() && m_playButton->isEnabled())
+            play();
+    });
+    connect(m_lists, &ListController::notInstalledChosen, this, [this] {
+        m_dialogs.message(QStringLiteral("This game is not installed."), gui::Dialogs::Icon::Information);
+        m_lists->restoreSelection();
+    });
+    connect(m_settingsPanel, &gui::SettingsPanel::finished, this, [this] {
+        m_host->close();
+        m_listLabel->setText(config::listChoiceCaption(m_state.preferences.listChoice));
+    });
+    connect(m_maintenancePanel, &gui::MaintenancePanel::returnRequested, m_host, &PanelHost::close);
 
-    fraMaintenance = new maintenance::MaintenancePanel(m_state, m_dialogs, central);
-    fraMaintenance->setGeometry(fraList->geometry());
-    fraMaintenance->setEnabled(false);
-    fraMaintenance->lower();
-    connect(fraMaintenance, &maintenance::MaintenancePanel::returnRequested, this, &MainWindow::cmdGameList2_Click);
-    connect(cmdMaintenance, &QPushButton::clicked, this, &MainWindow::cmdMaintenance_Click);
-    connect(cmdHistory, &QPushButton::clicked, this, &MainWindow::cmdHistory_Click);
-    connect(fraVerify->cmdFind, &QPushButton::clicked, this, &MainWindow::cmdFind_Click);
-
-    fraDefaults = new settings::SettingsPanel(central);
-    fraDefaults->setGeometry(fraList->geometry());
-    fraDefaults->setEnabled(false);
-    fraDefaults->lower();
-    connect(fraDefaults->cmdOK, &QPushButton::clicked, this, &MainWindow::cmdOK_Click);
-    connect(fraDefaults->cmdRestore, &QPushButton::clicked, this, &MainWindow::cmdRestore_Click);
-    connect(fraDefaults->cmdCancel, &QPushButton::clicked, this, &MainWindow::cmdCancel_Click);
-    connect(cmdRaster, &QPushButton::clicked, this, &MainWindow::cmdRaster_Click);
-    connect(cmdVector, &QPushButton::clicked, this, &MainWindow::cmdVector_Click);
-    connect(cmdPlay, &QPushButton::clicked, this, &MainWindow::cmdPlay_Click);
-    cmdPlay->installEventFilter(this);
-
-    for (const ListSlot& slot : listSlots()) {
-        connect(slot.list, &catalogue::GameListView::columnClicked, this,
-                [this, slot](int column) { onColumnClicked(slot, column); });
-        connect(slot.list, &catalogue::GameListView::gameSelected, this, [this, slot] { onGameSelected(slot); });
-        connect(slot.list, &catalogue::GameListView::doubleClicked, this, [this, slot] { onDoubleClick(slot); });
-        // Return on a list presses the default button, as in a dialog.
-        connect(slot.list, &catalogue::GameListView::returnPressed, this, [this] {
-            if (cmdPlay->isDefault() && cmdPlay->isEnabled())
-                cmdPlay_Click();
-        });
+    const auto on = [this](Action which, auto slot) {
+        connect(action(which), &QAction::triggered, m_textCommands, slot);
+    };
+    on(Action::Audit, &TextCommands::audit);
+    on(Action::History, &TextCommands::history);
+    on(Action::EditConfig, &TextCommands::editConfig);
+    on(Action::HelpFile, &TextCommands::showHelpFile);
+    on(Action::Readme, &TextCommands::showReadme);
+    const Action creates[] = {Action::VerifyRoms, Action::VerifySamples, Action::VerifySets};
+    const Action views[] = {Action::ViewRomsReport, Action::ViewSamplesReport, Action::ViewSetsReport};
+    for (size_t i = 0; i < std::size(exec::AllReports); ++i) {
+        const exec::Report report = exec::AllReports[i];
+        on(creates[i], [this, report] { m_textCommands->createReport(report); });
+        on(views[i], [this, report] { m_textCommands->viewReport(report); });
     }
+    for (GameView view : config::AllGameViews) {
+        const Action shows = view == GameView::All         ? Action::ViewAll
+                             : view == GameView::Installed ? Action::ViewInstalled
+                                                           : Action::ViewUninstalled;
+        connect(action(shows), &QAction::triggered, m_lists, [this, view] { m_lists->show(view); });
+    }
+    connect(action(Action::ScreenShots), &QAction::triggered, m_lists, &ListController::setScreenShots);
+}
+
+// A button that runs an action and is usable exactly when the action is.
+QPushButton* MainWindow::addButton(Action which, const char* name, int left, int top) {
+    QAction* command = action(which);
+    auto* button = new QPushButton(command->text(), centralWidget());
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(gui::twipsRect(left, top, 1560, 375));
+    button->setAutoDefault(true); // Return on a focused button presses it
+    connect(button, &QPushButton::clicked, command, &QAction::trigger);
+    connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    return button;
+}
+
+void MainWindow::createMenus() {
+    // Items in menu order; an empty place is a separator.
+    const auto menu = [this](const char* name, const QString& caption,
+                             std::initializer_list<std::optional<Action>> items) {
+        QMenu* created = menuBar()->addMenu(caption);
+        created->setObjectName(QLatin1String(name));
+        for (const std::optional<Action>& item : items) {
+            if (item)
+                created->addAction(action(*item));
+            else
+                created->addSeparator();
+        }
+        return created;
+    };
+    const std::nullopt_t line = std::nullopt;
+    menu("fileMenu", QStringLiteral("&File"), {Action::Play, Action::Audit, Action::History, line, Action::Exit});
+    QMenu* view = menu("viewMenu", QStringLiteral("&View"),
+                       {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots});
+    menu("toolsMenu", QStringLiteral("&Tools"),
+         {Action::RasterDefaults, Action::VectorDefaults, Action::CustomSettings, line, Action::Maintenance, line,
+          Action::Options, line, Action::Refresh, line, Action::EditConfig});
+    menu("reportsMenu", QStringLiteral("&Reports"),
+         {Action::VerifyRoms, Action::VerifySamples, Action::VerifySets, line, Action::ViewRomsReport,
+          Action::ViewSamplesReport, Action::ViewSetsReport});
+    menu("helpMenu", QStringLiteral("&Help"), {Action::HelpFile, Action::Readme, line, Action::About});
+    // The check mark follows the list shown.
+    connect(view, &QMenu::aboutToShow, this, [this] {
+        action(Action::ViewAll)->setChecked(m_lists->shown() == GameView::All);
+        action(Action::ViewInstalled)->setChecked(m_lists->shown() == GameView::Installed);
+        action(Action::ViewUninstalled)->setChecked(m_lists->shown() == GameView::Uninstalled);
+    });
+}
+
+void MainWindow::updateActions() {
+    catalogue::WindowState state;
+    state.panelOpen = m_host->isOpen();
+    state.busy = m_host->isBusy();
+    state.shownList = m_lists->shown();
+    state.shownCount = m_lists->count(state.shownList);
+    state.selectedPlayable = m_lists->selectedPlayable();
+    for (int which = 0; which < catalogue::ActionCount; ++which)
+        m_actions[size_t(which)]->setEnabled(catalogue::isAvailable(Action(which), state));
 }
 
 void MainWindow::bringToFront() {
@@ -161,29 +275,146 @@ void MainWindow::bringToFront() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease && watched == lblList)
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_listLabel)
         showListLoadTime();
-    if (event->type() == QEvent::MouseButtonRelease && watched == Picture1)
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_marquee)
         showPathInformation();
-    if (event->type() == QEvent::Resize && watched == StatusBar1)
-        StatusBar2->setGeometry(StatusBar1->rect());
-    if (event->type() == QEvent::EnabledChange && watched == fraList)
-        m_gameButtons->setEnabled(fraList->isEnabled());
     // Shift held while a key goes down on Play asks for the command line to be shown first.
-    if (event->type() == QEvent::KeyPress && watched == cmdPlay &&
+    if (event->type() == QEvent::KeyPress && watched == m_playButton &&
         (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier))
-        ShowCommandLine = true;
+        m_showCommandLine = true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::showListLoadTime() {
-    const double seconds = ListLoadEnd - ListLoadStart;
-    m_dialogs.message(QString::number(qRound(seconds)) + QStringLiteral(" Seconds"), Dialogs::Icon::Information,
-                      QStringLiteral("List Load Time"));
+void MainWindow::play() {
+    // A Shift-click asks for the command line as a Shift key press on the button does.
+    const bool showCommandLine =
+        std::exchange(m_showCommandLine, false) || (QApplication::keyboardModifiers() & Qt::ShiftModifier);
+    m_lists->saveSelection();
+    const catalogue::GameRecord* game = m_lists->selectedGame();
+    if (m_lists->shown() == GameView::Uninstalled ||
+        (m_lists->shown() == GameView::All && game && !m_state.hasArchive(game->romName()))) {
+        m_dialogs.message(QStringLiteral("This game is not installed."), gui::Dialogs::Icon::Information);
+        m_lists->restoreSelection();
+        return;
+    }
+    if (!game)
+        return;
+
+    const settings::PlayLine line = m_settings.playLine(game->romName(), (*game)[catalogue::GameRecord::VideoType]);
+    if (line.read.outcome == settings::ReadResult::Outcome::EndedEarly)
+        m_dialogs.message(settings::optionsChangedMessage(), gui::Dialogs::Icon::Exclamation);
+    if (line.read.outcome == settings::ReadResult::Outcome::Unreadable) {
+        m_dialogs.message(QStringLiteral("Error: ") + line.read.description, gui::Dialogs::Icon::Critical);
+        m_dialogs.endProgram();
+        return;
+    }
+    if (showCommandLine &&
+        !m_dialogs.question(QStringLiteral("Command Line: %1\rLength: %2 characters\r\rDo you want to play the game "
+                                           "with these settings?")
+                                .arg(line.commandLine)
+                                .arg(line.commandLine.size()),
+                            gui::Dialogs::Icon::Exclamation)) {
+        m_lists->restoreSelection();
+        return;
+    }
+
+    if (m_state.preferences.disableHotKeys)
+        setHotKeysDisabled(true);
+    const bool goOn = m_runner.run(exec::MameCommands(m_state).play(line.arguments));
+    if (m_state.preferences.disableHotKeys)
+        setHotKeysDisabled(false);
+    if (!goOn)
+        return;
+    // The emulator may have left a new snapshot or settings behind.
+    m_lists->showScreenShot();
+    m_lists->showDetails();
+    m_lists->restoreSelection();
 }
 
-void MainWindow::setPanel(int panel, const QString& text) {
-    m_panels[size_t(panel - 1)]->setText(text);
+void MainWindow::openDefaults(settings::SettingsKind kind) {
+    m_host->open(Panel::Settings, true);
+    m_settingsPanel->openDefaults(kind);
+}
+
+void MainWindow::openCustomSettings() {
+    const catalogue::GameRecord* game = m_lists->selectedGame();
+    if (!game)
+        return;
+    const QString rom = game->romName();
+    const QString type = (*game)[catalogue::GameRecord::VideoType];
+    m_host->open(Panel::Settings, true);
+    if (m_settingsPanel->openCustom(rom, type))
+        m_listLabel->setText(rom);
+}
+
+void MainWindow::openMaintenance() {
+    m_host->open(Panel::Maintenance, false);
+    const catalogue::GameRecord* game = m_lists->count(m_lists->shown()) > 0 ? m_lists->selectedGame() : nullptr;
+    m_maintenancePanel->open(game ? game->romName() : QString());
+}
+
+void MainWindow::showOptions() {
+    const config::AppState before = m_state;
+    m_state.previousDirectories = m_state.directories;
+    gui::SetupDialog dialog(m_state, m_dialogs, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        m_state.previousDirectories = {};
+        return;
+    }
+    m_lists->applyAppearance();
+    const config::PreferenceChanges changes = config::compare(before, m_state);
+    if (changes.refreshLists) {
+        m_dialogs.message(QStringLiteral("Marqueon will now refresh the Game List to update your changes."),
+                          gui::Dialogs::Icon::Information);
+        refresh();
+    }
+    if (changes.showScreenShot) {
+        m_lists->showScreenShot();
+        m_lists->showDetails();
+    }
+}
+
+void MainWindow::showAbout() {
+    gui::AboutBox about(m_state, m_runner, this);
+    about.exec();
+}
+
+void MainWindow::showPathInformation() {
+    const QString tab = QStringLiteral("\t");
+    const config::Directories& now = m_state.directories;
+    const config::Directories& before = m_state.previousDirectories;
+    const QStringList lines = {
+        QStringLiteral("Application Path:") + tab + tab + m_state.appPath.toLower(),
+        QStringLiteral("Short Application Path:") + tab + m_state.shortAppPath(),
+        QString(),
+        QStringLiteral("M.A.M.E. Path:") + tab + tab + now.mame,
+        QStringLiteral("Short M.A.M.E. Path:") + tab + m_state.shortMamePath(),
+        QStringLiteral("Temp M.A.M.E. Path:") + tab + before.mame,
+        QString(),
+        QStringLiteral("Retro ROMs Path:") + tab + tab + now.retroRoms,
+        QStringLiteral("Temp Retro ROMs Path:") + tab + before.retroRoms,
+        QString(),
+        QStringLiteral("Neo-Geo ROMs Path:") + tab + now.neoGeoRoms,
+        QStringLiteral("Temp Neo-Geo ROMs Path:") + tab + before.neoGeoRoms,
+        QString(),
+        QStringLiteral("Samples Path:") + tab + tab + now.samples,
+        QStringLiteral("Temp Samples Path:") + tab + before.samples,
+        QString(),
+        QStringLiteral("Snap Path:") + tab + tab + now.snapshots,
+        QStringLiteral("Temp Snap Path:") + tab + tab + before.snapshots,
+    };
+    m_dialogs.message(lines.join(u'\r'), gui::Dialogs::Icon::Information, QStringLiteral("Path Information"));
+}
+
+void MainWindow::showListLoadTime() {
+    m_dialogs.message(QString::number(qRound(m_loadEnd - m_loadStart)) + QStringLiteral(" Seconds"),
+                      gui::Dialogs::Icon::Information, QStringLiteral("List Load Time"));
+}
+
+void MainWindow::writeMameCfg() {
+    if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
+        m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), gui::Dialogs::Icon::Critical);
 }
 
 } // namespace app

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "catalogue/GameRecord.h"
-#include "exec/CommandRunner.h"
-#include "settings/SettingsRecord.h"
+#include "core/catalogue/Actions.h"
+#include "core/config/AppState.h"
+#include "core/config/SavedView.h"
+#include "core/settings/SettingsSession.h"
+#include "gui/common/EmulatorRunner.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,37 +13,33 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
-class QStatusBar;
 
-namespace catalogue {
-class GameListPanel;
-class GameListView;
+namespace exec {
 class Progress;
-} // namespace catalogue
-namespace audit {
-class TextPanel;
 }
-namespace maintenance {
+namespace gui {
+class Dialogs;
+class GameListPanel;
+class GameStatusView;
 class MaintenancePanel;
-}
-namespace settings {
 class SettingsPanel;
-struct ReadResult;
-} // namespace settings
+class SplashWindow;
+class TextPanel;
+} // namespace gui
 
 namespace app {
 
-class Dialogs;
-class SplashWindow;
+class ListController;
+class PanelHost;
+class TextCommands;
 
-// frmMain: owns the start-up sequence, shows one of the three game lists or a panel over
-// them, and routes the buttons and menu commands.
+// The main window: starts the program up, shows one of the three game lists or a panel over
+// them, and offers every command as one action shared by its menu item and its button.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppState& state, Dialogs& dialogs, QWidget* parent = nullptr);
+    MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The load sequence. False when the program is to end instead of showing the window.
@@ -51,70 +48,6 @@ public:
     // Brings the window back in front, restoring it when minimised (a second start asks this).
     void bringToFront();
 
-    // Operations many commands share.
-    void SaveSelection();
-    void RestoreSelection();
-    void EnableGameButtons();
-    void ClearSelection();
-    void EnableToolButtons();
-    void DisableToolButtons();
-    void ShowScreenShot();
-
-    // Play and the settings panel.
-    void cmdPlay_Click();
-    void cmdRaster_Click();
-    void cmdVector_Click();
-    void mnuToolsCustom_Click();
-    void cmdOK_Click();
-    void cmdRestore_Click();
-    void cmdCancel_Click();
-
-    // The text panel, the catalogue refresh and the mame.cfg editor.
-    void cmdVerify_Click();
-    void cmdGameList_Click();
-    void cmdGameList2_Click();
-    void mnuToolsRefresh_Click();
-    void mnuToolsEdit_Click();
-
-    // Reports, history, maintenance, preferences and help.
-    void cmdHistory_Click();
-    void cmdMaintenance_Click();
-    void mnuToolsOptions_Click();
-    void mnuReportsVerifyRoms_Click();
-    void mnuReportsVerifySamples_Click();
-    void mnuReportsVerifySets_Click();
-    void mnuReportsLastRom_Click();
-    void mnuReportsLastSample_Click();
-    void mnuReportsLastSets_Click();
-    void cmdFind_Click();
-    void mnuHelpRetro_Click();
-    void mnuHelpReadme_Click();
-    void mnuHelpAbout_Click();
-    void showPathInformation();
-
-    // View menu commands.
-    void mnuViewAll_Click();
-    void mnuViewInstalled_Click();
-    void mnuViewUninstalled_Click();
-    void mnuViewShots_Click();
-
-    // The main window's own state, saved on exit.
-    ShutDownState View;
-    QString CurrentMAMEDate;
-    int AllCount = 0;
-    int InstalledCount = 0;
-    int UninstalledCount = 0;
-    bool PanelOpen = false;
-    bool ShowCommandLine = false;
-    bool CheckNewRom = false;
-    bool ConfigChanged = false;
-    int FindPosition = 0;
-    bool RomSetReport = false;
-    settings::SettingsRecord Settings = settings::SettingsRecord::defaults();
-    settings::SettingsKind SettingsKind = settings::SettingsKind::Raster;
-    double ListLoadStart = 0;
-    double ListLoadEnd = 0;
-
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,114 +55,60 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The per-list state that the view switch and selection commands work on.
-    struct ListSlot {
-        catalogue::GameListView* list;
-        QString caption;
-        int* count;
-        int* index;
-        int* sortKey;
-        int* sortOrder;
-    };
+    using Action = catalogue::Action;
 
     void createControls();
+    void createActions();
     void createMenus();
-    std::array<ListSlot, 3> listSlots();
-    ListSlot* shownSlot(std::array<ListSlot, 3>& all);
-    void switchList(const ListSlot& slot);
-    void showGameDetails(const ListSlot& slot);
-    void showGamePanels(const catalogue::GameRecord& game);
-    void onColumnClicked(const ListSlot& slot, int column);
-    void onGameSelected(const ListSlot& slot);
-    void onDoubleClick(const ListSlot& slot);
-    void showListLoadTime();
-    void setPanel(int panel, const QString& text);
-    const catalogue::GameRecord* selectedGame();
+    QPushButton* addButton(Action action, const char* name, int left, int top);
+    QAction* action(Action which) const { return m_actions[size_t(which)]; }
+    void updateActions();
 
-    // Settings panel
-    void openSettingsPanel();
-    void openDefaults(settings::SettingsKind kind);
-    void closeSettingsPanel();
-    bool readSettings(const QString& path, settings::SettingsKind kind);
-    void saveSettings(bool allDefaults);
-    void mnuFile_Click();
-    void mnuView_Click();
-    void mnuTools_Click();
-
-    // Reports
-    enum class Report { Roms, Samples, Sets };
-    struct ReportKind;
-    static const ReportKind& reportKind(Report report);
-    void createReport(Report report);
-    void viewReport(Report report);
-
-    // Help, preferences
-    void showTextFile(const QString& path, const QString& caption, const QString& missing);
-    void applyListAppearance();
-
-    // Text panel and mame.cfg
-    void openTextPanel(const QString& caption);
-    void moveNewRomToInstalled();
-    bool WriteMameCfg();
-    QString mameCfgPath() const;
-
-    // Start-up
+    // Start-up and the catalogue
     bool readOptionsOrSetUp();
-    bool rebuildCatalogue(catalogue::Progress& progress);
-    bool loadLists(catalogue::Progress& progress);
+    bool rebuildCatalogue(exec::Progress& progress);
+    bool loadLists(exec::Progress& progress);
     void showSplash();
     void firstActivation();
     QString mameDate() const;
-    static double secondsSinceMidnight();
     bool fail(const QString& description);
+    void refresh();
 
-    AppState& m_state;
-    Dialogs& m_dialogs;
-    exec::CommandRunner m_runner;
-    QPointer<SplashWindow> m_splash;
+    // Commands
+    void play();
+    void openDefaults(settings::SettingsKind kind);
+    void openCustomSettings();
+    void openMaintenance();
+    void showOptions();
+    void showAbout();
+    void showPathInformation();
+    void showListLoadTime();
+    void writeMameCfg();
 
-    catalogue::GameListPanel* fraList;
-    QLabel* lblList;
-    QLabel* Picture1;
-    QWidget* m_gameButtons; // Play, Audit and History, enabled with the list
-    QPushButton* cmdPlay;
-    QPushButton* cmdVerify;
-    QPushButton* cmdHistory;
-    QPushButton* cmdRaster;
-    QPushButton* cmdVector;
-    QPushButton* cmdMaintenance;
-    QPushButton* cmdExit;
-    QStatusBar* StatusBar1;
-    QStatusBar* StatusBar2;
-    std::array<QLabel*, 6> m_panels;
-    settings::SettingsPanel* fraDefaults;
-    audit::TextPanel* fraVerify;
-    maintenance::MaintenancePanel* fraMaintenance;
-    catalogue::GameRecord m_auditedGame; // the uninstalled game last audited
-    QString m_customRom;                 // the game whose custom settings the panel shows
-    QString m_customType;
+    config::AppState& m_state;
+    gui::Dialogs& m_dialogs;
+    gui::EmulatorRunner m_runner;
+    config::SavedView m_view;
+    settings::SettingsSession m_settings;
+    QPointer<gui::SplashWindow> m_splash;
+    bool m_startingUp = false;
+    bool m_setupCancelled = false;
+    bool m_showCommandLine = false; // Shift held on Play: show the command line first
+    double m_loadStart = 0;
+    double m_loadEnd = 0;
 
-    QMenu* mnuFile;
-    QAction* mnuFilePlay;
-    QAction* mnuFileVerify;
-    QAction* mnuFileHistory;
-    QAction* mnuFileExit;
-    QMenu* mnuTools;
-    QAction* mnuToolsRaster;
-    QAction* mnuToolsVector;
-    QAction* mnuToolsCustom;
-    QAction* mnuToolsMaintenance;
-    QAction* mnuToolsOptions;
-    QAction* mnuToolsRefresh;
-    QAction* mnuToolsEdit;
-    QMenu* mnuReports;
-    QMenu* mnuHelp;
-
-    QMenu* mnuView;
-    QAction* mnuViewAll;
-    QAction* mnuViewInstalled;
-    QAction* mnuViewUninstalled;
-    QAction* mnuViewShots;
+    std::array<QAction*, catalogue::ActionCount> m_actions{};
+    gui::GameListPanel* m_listPanel;
+    gui::GameStatusView* m_statusView;
+    QLabel* m_marquee;
+    QLabel* m_listLabel;
+    QPushButton* m_playButton;
+    gui::SettingsPanel* m_settingsPanel;
+    gui::TextPanel* m_textPanel;
+    gui::MaintenancePanel* m_maintenancePanel;
+    PanelHost* m_host;
+    ListController* m_lists;
+    TextCommands* m_textCommands;
 };
 
 } // namespace app

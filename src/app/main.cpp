@@ -1,7 +1,7 @@
-#include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "ui/QtDialogs.h"
+#include "core/config/AppState.h"
+#include "gui/common/QtDialogs.h"
 
 #include <QApplication>
 
@@ -9,13 +9,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marqueon"));
 
-    app::SingleInstance instance(app::applicationDirectory());
+    app::SingleInstance instance(config::applicationDirectory());
     if (instance.activatePrevious())
         return 0;
     instance.listen();
 
-    ui::QtDialogs dialogs;
-    app::AppState state;
+    gui::QtDialogs dialogs;
+    config::AppState state;
     app::MainWindow window(state, dialogs);
     QObject::connect(&instance, &app::SingleInstance::activationRequested, &window, &app::MainWindow::bringToFront);
     if (!window.load())

@@ -1,419 +1,415 @@
-#include "app/MainWindow.h"
-#include "catalogue/GameListModel.h"
-#include "catalogue/GameListView.h"
-#include "support/MainWindowSession.h"
+#include "support/Session.h"
+#include "support/TableRows.h"
 
-#include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QTest>
+#include <QRadioButton>
 
-using catalogue::GameListView;
+using gui::GameListView;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void restoresTheSavedView_data();
-    void restoresTheSavedView();
-    void firstRunWithCancelWritesNothing();
-    void firstRunThroughTheWizard();
-    void damagedOptionsFileIsTreatedAsAFirstRun();
-    void missingEmulatorEndsTheStart();
-    void changedEmulatorRebuildsTheCatalogueOnce();
-    void damagedCatalogueIsRebuiltWithoutLosingTheOptions();
-    void exitQuestion_data();
-    void exitQuestion();
-    void switchingLists_data();
-    void switchingLists();
-    void emptyList();
-    void sortingByColumn();
-    void clickingSelects();
-    void doubleClickOnAnUninstalledGame();
-    void listLoadTime();
-    void viewMenu();
-    void screenShots_data();
-    void screenShots();
-};
+    void init() { m_session = std::make_unique<Session>(); }
+    void cleanup() { m_session.reset(); }
 
-void TestMainWindow::restoresTheSavedView_data() {
-    QTest::addColumn<QByteArray>("shutDown");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("panel1");
+    void restoresTheSavedView_data() {
+        columns<QByteArray, QString, QString, QString>({"shutDown", "caption", "selected", "total"});
+        row("no saved view", QByteArray(), "All Games", "galx", "Total Games: 5");
+        row("installed list, second game", QByteArray("GameView=Installed Games\r\nInstalledIndex=2"),
+            "Installed Games", "nam1975", "Total Games: 2");
+        row("uninstalled list sorted by year, descending",
+            QByteArray("GameView=Uninstalled Games\r\nUninstalledSortKey=1\r\nUninstalledSortOrder=1"),
+            "Uninstalled Games", "neob", "Total Games: 3");
+        row("saved position past the end selects the first game", QByteArray("AllIndex=40000"), "All Games", "galx",
+            "Total Games: 5");
+        row("unknown view shows all games", QByteArray("GameView=Favourites"), "All Games", "galx", "Total Games: 5");
+    }
 
-    QTest::newRow("no saved view") << QByteArray() << "All Games"
-                                   << "galx"
-                                   << "Total Games: 5";
-    QTest::newRow("installed list, second game")
-        << QByteArray("[ShutDown]\r\nGameView=Installed Games\r\nInstalledIndex=2\r\n") << "Installed Games"
-        << "nam1975"
-        << "Total Games: 2";
-    QTest::newRow("uninstalled list sorted by year, descending")
-        << QByteArray("[ShutDown]\r\nGameView=Uninstalled Games\r\nUninstalledSortKey=1\r\nUninstalledSortOrder=1\r\n")
-        << "Uninstalled Games"
-        << "neob"
-        << "Total Games: 3";
-    QTest::newRow("saved position past the end selects the first game")
-        << QByteArray("[ShutDown]\r\nGameView=All Games\r\nAllIndex=40000\r\n") << "All Games"
-        << "galx"
-        << "Total Games: 5";
-    QTest::newRow("unknown view shows all games") << QByteArray("[ShutDown]\r\nGameView=Favourites\r\n") << "All Games"
-                                                  << "galx"
-                                                  << "Total Games: 5";
-}
+    void restoresTheSavedView() {
+        QFETCH(QByteArray, shutDown);
+        QVERIFY(s().startWith("RetroP", shutDown));
+        QTEST(s().shownCaption(), "caption");
+        QCOMPARE(s().listCaption(), QStringLiteral("All Games"));
+        QTEST(s().panel(1), "total");
+        QTEST(s().panel(3), "selected");
+        QVERIFY(s().dialogs.shown.isEmpty());
+        QVERIFY(!s().child<QWidget>("splashWindow"));
+    }
 
-void TestMainWindow::restoresTheSavedView() {
-    QFETCH(QByteArray, shutDown);
-    QFETCH(QString, caption);
-    QFETCH(QString, selected);
-    QFETCH(QString, panel1);
-    Session session;
-    session.sandbox.writeOptions("RetroP", shutDown);
-    QVERIFY(session.start());
-    QCOMPARE(session.shownCaption(), caption);
-    QCOMPARE(session.child<QLabel>("lblList")->text(), QStringLiteral("All Games"));
-    QCOMPARE(session.panel(1), panel1);
-    QCOMPARE(session.panel(3), selected);
-    QVERIFY(session.dialogs.shown.isEmpty());
-    QVERIFY(!session.child<QWidget>("frmSplash"));
-}
+    void firstRunWithCancelWritesNothing() {
+        onNextModal([](QDialog* setup) {
+            QCOMPARE(setup->windowTitle(), QStringLiteral("Options"));
+            QTest::keyClick(setup, Qt::Key_Escape);
+        });
+        QVERIFY(!s().start());
+        QVERIFY(QFile::exists(s().sandbox.appPath() + "settings"));
+        QVERIFY(QFile::exists(s().sandbox.appPath() + "reports"));
+        QCOMPARE(QDir(s().sandbox.appPath() + "settings").entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(s().sandbox.mamePath() + "mame.cfg"));
+        QVERIFY(s().dialogs.shown.isEmpty());
+        QVERIFY(s().window->close()); // no question once the start was cancelled
+    }
 
-void TestMainWindow::firstRunWithCancelWritesNothing() {
-    Session session;
-    onNextModal([](QDialog* wizard) {
-        QCOMPARE(wizard->windowTitle(), QStringLiteral("Options"));
-        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-    });
-    QVERIFY(!session.start());
-    QVERIFY(session.state.SetupCancelled);
-    QVERIFY(QFile::exists(session.sandbox.appPath() + "settings"));
-    QVERIFY(QFile::exists(session.sandbox.appPath() + "reports"));
-    QCOMPARE(QDir(session.sandbox.appPath() + "settings").entryList(QDir::Files), QStringList());
-    QVERIFY(!QFile::exists(session.sandbox.mamePath() + "mame.cfg"));
-    QVERIFY(session.dialogs.shown.isEmpty());
-    QVERIFY(session.window->close()); // no question once the start was cancelled
-}
-
-void TestMainWindow::firstRunThroughTheWizard() {
-    Session session;
-    session.dialogs.folders << session.sandbox.mamePath();
-    onNextModal([](QDialog* wizard) {
-        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
-        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdSelectMAME"), Qt::LeftButton);
-        QTest::mouseClick(wizard->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
-    QVERIFY(session.start());
-    QVERIFY(session.dialogs.texts().isEmpty());
-    const QByteArray mame = session.sandbox.mamePath().toLatin1();
-    QCOMPARE(readFile(session.sandbox.optionsFile()),
-             "[Preferences]\r\nGameList=Retro\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
-             "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
-                 mame + "\r\nRetroROMs=" + mame + "roms/\r\nNeoGeoROMs=\r\nSamples=" + mame +
-                 "samples/\r\nSnapshots=" + mame + "snap/\r\n");
-    QCOMPARE(readFile(session.sandbox.mamePath() + "mame.cfg"), "[directory]\r\nrompath = " + mame +
+    void firstRunThroughTheSetup() {
+        s().dialogs.folders << s().sandbox.mamePath();
+        onNextModal([](QDialog* setup) {
+            QTest::mouseClick(setup->findChild<QPushButton*>("nextButton"), Qt::LeftButton);
+            QTest::mouseClick(setup->findChild<QPushButton*>("mameBrowseButton"), Qt::LeftButton);
+            QTest::mouseClick(setup->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+        });
+        QVERIFY(s().start());
+        QVERIFY(s().dialogs.texts().isEmpty());
+        const QByteArray mame = s().sandbox.mamePath().toLatin1();
+        QCOMPARE(readFile(s().sandbox.optionsFile()),
+                 "[Preferences]\r\nGameList=Retro\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
+                 "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
+                     mame + "\r\nRetroROMs=" + mame + "roms/\r\nNeoGeoROMs=\r\nSamples=" + mame +
+                     "samples/\r\nSnapshots=" + mame + "snap/\r\n");
+        QCOMPARE(readFile(s().sandbox.mamePath() + "mame.cfg"), "[directory]\r\nrompath = " + mame +
                                                                     "roms/\r\nsamplepath = " + mame +
                                                                     "samples/\r\nsnap = " + mame + "snap/\r\n");
-    QCOMPARE(session.child<QLabel>("lblList")->text(), QStringLiteral("Retro Games"));
-    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 3"));
-    QCOMPARE(session.shownCaption(), QStringLiteral("All Games"));
+        QCOMPARE(s().listCaption(), QStringLiteral("Retro Games"));
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 3"));
 
-    // The emulator's date was stored with the setup: no rebuild message on exit and restart.
-    session.dialogs.answers << true;
-    QVERIFY(session.window->close());
-    QVERIFY(session.start());
-    QCOMPARE(session.dialogs.texts(), QStringList{"Do you want to exit?"});
-}
-
-void TestMainWindow::damagedOptionsFileIsTreatedAsAFirstRun() {
-    Session session;
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=maybe\r\n");
-    bool wizardShown = false;
-    onNextModal([&](QDialog* wizard) {
-        wizardShown = true;
-        wizard->reject();
-    });
-    QVERIFY(!session.start());
-    QVERIFY(wizardShown);
-    QVERIFY(!QFile::exists(session.sandbox.optionsFile()));
-    QVERIFY(session.dialogs.shown.isEmpty());
-}
-
-void TestMainWindow::missingEmulatorEndsTheStart() {
-    Session session;
-    session.sandbox.writeOptions();
-    QFile::remove(session.sandbox.state().mameExecutable());
-    QVERIFY(!session.start());
-    QCOMPARE(session.dialogs.texts(), QStringList{"Error: File not found"});
-    QCOMPARE(session.dialogs.shown.first().icon, app::Dialogs::Icon::Critical);
-    QVERIFY(QFile::exists(session.sandbox.optionsFile()));
-}
-
-void TestMainWindow::changedEmulatorRebuildsTheCatalogueOnce() {
-    Session session;
-    session.sandbox.writeOptions();
-    QVERIFY(session.start()); // an empty stored date triggers nothing
-    QVERIFY(session.dialogs.shown.isEmpty());
-    session.dialogs.answers << true;
-    QVERIFY(session.window->close());
-
-    // A new emulator: same file, another date, one more game.
-    QList<ListedGame> more = Games;
-    more.append(ListedGame{"newg", "New Game"});
-    session.sandbox.setCatalogue(listing(more));
-    QFile mame(session.sandbox.state().mameExecutable());
-    QVERIFY(mame.open(QIODevice::ReadWrite));
-    QVERIFY(mame.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
-    mame.close();
-
-    session.dialogs.shown.clear();
-    QVERIFY(session.start());
-    QCOMPARE(session.dialogs.texts(),
-             QStringList{"A new version of M.A.M.E. was detected.  Marqueon will now update the game list."});
-    QCOMPARE(session.dialogs.shown.first().icon, app::Dialogs::Icon::Information);
-    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 6"));
-    session.dialogs.answers << true;
-    QVERIFY(session.window->close());
-
-    session.dialogs.shown.clear();
-    QVERIFY(session.start());
-    QVERIFY(session.dialogs.shown.isEmpty());
-}
-
-void TestMainWindow::damagedCatalogueIsRebuiltWithoutLosingTheOptions() {
-    Session session;
-    session.sandbox.writeOptions();
-    QVERIFY(session.start());
-    session.window.reset();
-
-    const QString catalogue = session.sandbox.reportsPath() + "gameinfo.txt";
-    QByteArray damaged = readFile(catalogue);
-    damaged.insert(damaged.indexOf("\r\n") + 2, "\"Broken\",\"1981\r\n");
-    writeFile(catalogue, damaged.chopped(5));
-    const QByteArray options = readFile(session.sandbox.optionsFile());
-
-    QVERIFY(session.start());
-    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 5"));
-    QCOMPARE(readFile(session.sandbox.optionsFile()), options);
-    QVERIFY(readFile(catalogue).endsWith("\"neob\"\r\n"));
-}
-
-void TestMainWindow::exitQuestion_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes") << true;
-    QTest::newRow("No") << false;
-}
-
-void TestMainWindow::exitQuestion() {
-    QFETCH(bool, yes);
-    Session session;
-    session.sandbox.writeOptions();
-    QVERIFY(session.start());
-    session.window->mnuViewInstalled_Click();
-    session.clickRow(session.list("lvInstalled"), 1);
-    session.clickColumn(session.list("lvInstalled"), 1);
-    const QByteArray before = readFile(session.sandbox.optionsFile());
-
-    session.dialogs.answers << yes;
-    QCOMPARE(session.window->close(), yes);
-    QCOMPARE(session.dialogs.texts(), QStringList{"Do you want to exit?"});
-    QCOMPARE(session.dialogs.shown.first().icon, app::Dialogs::Icon::Exclamation);
-    if (!yes) {
-        QVERIFY(session.window->isVisible());
-        QCOMPARE(readFile(session.sandbox.optionsFile()), before);
-        return;
+        // The emulator's date was stored with the setup: no rebuild message on exit and restart.
+        s().dialogs.answers << true;
+        QVERIFY(s().window->close());
+        QVERIFY(s().start());
+        QCOMPARE(s().dialogs.texts(), QStringList{"Do you want to exit?"});
     }
-    const QString date = QFileInfo(session.sandbox.state().mameExecutable()).lastModified().toString(Qt::ISODateWithMs);
-    QCOMPARE(session.shutDownSection(), "[ShutDown]\r\nMAMEDate=" + date.toLatin1() +
+
+    void startupFailures_data() {
+        columns<QByteArray, bool, QStringList, bool>({"shutDown", "emulator", "messages", "optionsKept"});
+        row("a value of the wrong type: set up again", QByteArray("[ShutDown]\r\nScreenShots=maybe\r\n"), true,
+            QStringList(), false);
+        row("no emulator in the stored directory", QByteArray(), false, QStringList{"Error: File not found"}, true);
+    }
+
+    void startupFailures() {
+        QFETCH(QByteArray, shutDown);
+        QFETCH(bool, emulator);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, optionsKept);
+        s().sandbox.writeOptions("RetroP", shutDown);
+        if (!emulator)
+            QFile::remove(s().sandbox.state().mameExecutable());
+        bool setupShown = false;
+        if (!optionsKept) {
+            onNextModal([&](QDialog* setup) {
+                setupShown = true;
+                setup->reject();
+            });
+        }
+        QVERIFY(!s().start());
+        QCOMPARE(setupShown, !optionsKept);
+        QCOMPARE(s().dialogs.texts(), messages);
+        if (!messages.isEmpty())
+            QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Critical);
+        QCOMPARE(QFile::exists(s().sandbox.optionsFile()), optionsKept);
+    }
+
+    void changedEmulatorRebuildsTheCatalogueOnce() {
+        QVERIFY(s().startWith()); // an empty stored date triggers nothing
+        QVERIFY(s().dialogs.shown.isEmpty());
+        s().dialogs.answers << true;
+        QVERIFY(s().window->close());
+
+        // A new emulator: same file, another date, one more game.
+        QList<ListedGame> more = Games;
+        more.append(ListedGame{"newg", "New Game"});
+        s().sandbox.setCatalogue(listing(more));
+        touchEmulator();
+
+        s().dialogs.shown.clear();
+        QVERIFY(s().start());
+        QCOMPARE(s().dialogs.texts(),
+                 QStringList{"A new version of M.A.M.E. was detected.  Marqueon will now update the game list."});
+        QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Information);
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 6"));
+        s().dialogs.answers << true;
+        QVERIFY(s().window->close());
+
+        s().dialogs.shown.clear();
+        QVERIFY(s().start());
+        QVERIFY(s().dialogs.shown.isEmpty());
+    }
+
+    void damagedCatalogueIsRebuiltWithoutLosingTheOptions() {
+        QVERIFY(s().startWith());
+        s().window.reset();
+
+        const QString catalogue = s().sandbox.reportsPath() + "gameinfo.txt";
+        QByteArray damaged = readFile(catalogue);
+        damaged.insert(damaged.indexOf("\r\n") + 2, "\"Broken\",\"1981\r\n");
+        writeFile(catalogue, damaged.chopped(5));
+        const QByteArray options = readFile(s().sandbox.optionsFile());
+
+        QVERIFY(s().start());
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 5"));
+        QCOMPARE(readFile(s().sandbox.optionsFile()), options);
+        QVERIFY(readFile(catalogue).endsWith("\"neob\"\r\n"));
+    }
+
+    void exitQuestion_data() {
+        columns<bool>({"yes"});
+        row("Yes", true);
+        row("No", false);
+    }
+
+    void exitQuestion() {
+        QFETCH(bool, yes);
+        QVERIFY(s().startWith());
+        s().trigger("viewInstalledAction");
+        s().clickRow(s().list("installedList"), 1);
+        s().clickColumn(s().list("installedList"), 1);
+        const QByteArray before = readFile(s().sandbox.optionsFile());
+
+        s().dialogs.answers << yes;
+        s().click("exitButton");
+        QCOMPARE(s().dialogs.texts(), QStringList{"Do you want to exit?"});
+        QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Exclamation);
+        QCOMPARE(s().window->isVisible(), !yes);
+        if (!yes) {
+            QCOMPARE(readFile(s().sandbox.optionsFile()), before);
+            return;
+        }
+        const QString date = QFileInfo(s().sandbox.state().mameExecutable()).lastModified().toString(Qt::ISODateWithMs);
+        QCOMPARE(s().shutDownSection(), "[ShutDown]\r\nMAMEDate=" + date.toLatin1() +
                                             "\r\nGameView=Installed Games\r\nAllIndex=1\r\nAllSortKey=0\r\n"
                                             "AllSortOrder=0\r\nInstalledIndex=2\r\nInstalledSortKey=1\r\n"
                                             "InstalledSortOrder=1\r\nUninstalledIndex=1\r\nUninstalledSortKey=0\r\n"
                                             "UninstalledSortOrder=0\r\nScreenShots=False\r\n");
-}
+    }
 
-void TestMainWindow::switchingLists_data() {
-    QTest::addColumn<QString>("view");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("panel1");
-    QTest::addColumn<QString>("panel6");
-    QTest::addColumn<bool>("play");
+    void switchingLists_data() {
+        columns<QString, QString, QString, QString, bool>({"view", "caption", "total", "settings", "play"});
+        row("all games, installed", "viewAllAction", "All Games", "Total Games: 5", "Default Settings", true);
+        row("installed", "viewInstalledAction", "Installed Games", "Total Games: 2", "Default Settings", true);
+    }
 
-    QTest::newRow("all games, installed") << "mnuViewAll"
-                                          << "All Games"
-                                          << "Total Games: 5"
-                                          << "Default Settings" << true;
-    QTest::newRow("installed") << "mnuViewInstalled"
-                               << "Installed Games"
-                               << "Total Games: 2"
-                               << "Default Settings" << true;
-    QTest::newRow("uninstalled") << "mnuViewUninstalled"
-                                 << "Uninstalled Games"
-                                 << "Total Games: 3"
-                                 << "Not Installed" << false;
-}
+    void switchingLists() {
+        QFETCH(QString, view);
+        QFETCH(bool, play);
+        QVERIFY(s().startWith("RetroP", "GameView=Uninstalled Games"));
+        s().trigger(qPrintable(view));
+        QTEST(s().shownCaption(), "caption");
+        QTEST(s().panel(1), "total");
+        QTEST(s().panel(6), "settings");
+        QCOMPARE(s().enabled("playButton"), play);
+        QCOMPARE(s().child<QPushButton>("playButton")->isDefault(), play);
+        QVERIFY(s().enabled("auditButton"));
+        QVERIFY(s().enabled("historyButton"));
+        QVERIFY(s().enabled("rasterButton"));
+        emit s().child<QMenu>("viewMenu")->aboutToShow();
+        QVERIFY(s().child<QAction>(view)->isChecked());
+    }
 
-void TestMainWindow::switchingLists() {
-    QFETCH(QString, view);
-    QFETCH(QString, caption);
-    QFETCH(QString, panel1);
-    QFETCH(QString, panel6);
-    QFETCH(bool, play);
-    Session session;
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nGameView=Uninstalled Games\r\n");
-    QVERIFY(session.start());
-    session.child<QAction>(view)->trigger();
-    QCOMPARE(session.shownCaption(), caption);
-    QCOMPARE(session.panel(1), panel1);
-    QCOMPARE(session.panel(6), panel6);
-    QCOMPARE(session.enabled("cmdPlay"), play);
-    QVERIFY(session.enabled("cmdVerify"));
-    QVERIFY(session.enabled("cmdHistory"));
-    QVERIFY(session.enabled("cmdRaster"));
-}
+    void emptyList() {
+        QFile::remove(s().sandbox.state().directories.retroRoms + "galx.zip");
+        QVERIFY(s().startWith("Retro"));
+        QCOMPARE(s().listCaption(), QStringLiteral("Retro Games"));
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 3")); // galx, galxb, zoom
+        s().trigger("viewInstalledAction");
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 0"));
+        for (int panel = 2; panel <= 6; ++panel)
+            QCOMPARE(s().panel(panel), QString());
+        for (const char* button : {"playButton", "auditButton", "historyButton"})
+            QVERIFY(!s().enabled(button));
+    }
 
-void TestMainWindow::emptyList() {
-    Session session;
-    QFile::remove(session.sandbox.state().ROMPath + "galx.zip");
-    session.sandbox.writeOptions("Retro");
-    QVERIFY(session.start());
-    QCOMPARE(session.child<QLabel>("lblList")->text(), QStringLiteral("Retro Games"));
-    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 3")); // galx, galxb, zoom
-    session.window->mnuViewInstalled_Click();
-    QCOMPARE(session.panel(1), QStringLiteral("Total Games: 0"));
-    for (int panel = 2; panel <= 6; ++panel)
-        QCOMPARE(session.panel(panel), QString());
-    QVERIFY(!session.enabled("cmdPlay"));
-    QVERIFY(!session.enabled("cmdVerify"));
-    QVERIFY(!session.enabled("cmdHistory"));
-}
+    void sortingAndSelecting() {
+        QVERIFY(s().startWith("RetroP", "AllSortKey=1\r\nAllSortOrder=1"));
+        GameListView* all = s().list("allList");
+        const auto first = [&] {
+            return all->games()->game(0).romName();
+        };
+        QCOMPARE(first(), QStringLiteral("neob")); // year, descending, as saved
+        s().clickColumn(all, 1);
+        QCOMPARE(first(), QStringLiteral("zoom")); // the opposite of the saved order
+        s().clickColumn(all, 1);
+        QCOMPARE(first(), QStringLiteral("neob"));
+        s().clickColumn(all, 9);
+        QCOMPARE(first(), QStringLiteral("galx"));                    // from descending to ascending
+        QCOMPARE(s().selectedRom("allList"), QStringLiteral("neob")); // the selection stays on its game
 
-void TestMainWindow::sortingByColumn() {
-    Session session;
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nAllSortKey=1\r\nAllSortOrder=1\r\n");
-    QVERIFY(session.start());
-    GameListView* all = session.list("lvAll");
-    const auto first = [&] {
-        return all->games()->game(0).romName();
-    };
-    QCOMPARE(first(), QStringLiteral("neob")); // year, descending, as saved
-    session.clickColumn(all, 1);
-    QCOMPARE(first(), QStringLiteral("zoom")); // the opposite of the saved order
-    session.clickColumn(all, 1);
-    QCOMPARE(first(), QStringLiteral("neob"));
-    session.clickColumn(all, 9);
-    QCOMPARE(first(), QStringLiteral("galx")); // from descending to ascending
-    QCOMPARE(session.window->View.AllSortKey, 9);
-    QCOMPARE(session.window->View.AllSortOrder, 0);
-    QCOMPARE(session.selectedRom("lvAll"), QStringLiteral("neob")); // the selection stays on its game
-}
+        s().select("galxb"); // the clone, not installed
+        QCOMPARE(s().panel(2), QStringLiteral("Galaxy Raid (bootleg)"));
+        QCOMPARE(s().panel(3), QStringLiteral("galxb"));
+        QCOMPARE(s().panel(4), QStringLiteral("Clone"));
+        QCOMPARE(s().panel(5), QStringLiteral("V"));
+        QCOMPARE(s().panel(6), QStringLiteral("Not Installed"));
+        QVERIFY(!s().enabled("playButton"));
+        writeFile(s().sandbox.settingsPath() + "zoom.cfg", "custom");
+        s().select("zoom");
+        QCOMPARE(s().panel(5), QStringLiteral("H"));
+        QCOMPARE(s().panel(6), QStringLiteral("Custom Settings"));
 
-void TestMainWindow::clickingSelects() {
-    Session session;
-    session.sandbox.writeOptions();
-    QVERIFY(session.start());
-    GameListView* all = session.list("lvAll");
-    session.clickRow(all, 1); // the clone, not installed
-    QCOMPARE(session.window->View.AllIndex, 2);
-    QCOMPARE(session.panel(2), QStringLiteral("Galaxy Raid (bootleg)"));
-    QCOMPARE(session.panel(3), QStringLiteral("galxb"));
-    QCOMPARE(session.panel(4), QStringLiteral("Clone"));
-    QCOMPARE(session.panel(5), QStringLiteral("V"));
-    QCOMPARE(session.panel(6), QStringLiteral("Not Installed"));
-    QVERIFY(!session.enabled("cmdPlay"));
+        s().dialogs.answers << true;
+        QVERIFY(s().window->close());
+        // The saved keys are replaced where they stand; the others follow.
+        QVERIFY(s().shutDownSection().startsWith("[ShutDown]\r\nAllSortKey=9\r\nAllSortOrder=0\r\n"));
+        QVERIFY(s().shutDownSection().contains("\r\nAllIndex=5\r\n"));
+    }
 
-    writeFile(session.sandbox.appPath() + "settings/zoom.cfg", "custom");
-    session.clickRow(all, 4);
-    QCOMPARE(session.panel(5), QStringLiteral("H"));
-    QCOMPARE(session.panel(6), QStringLiteral("Custom Settings"));
-}
+    void screenShots_data() {
+        columns<bool, QStringList, QString, bool>({"cloneShots", "pictures", "rom", "picture"});
+        row("clone shows its parent's", true, QStringList{"galx"}, "galxb", true);
+        row("clone with its own but no parent's", true, QStringList{"galxb"}, "galxb", false);
+    }
 
-void TestMainWindow::doubleClickOnAnUninstalledGame() {
-    Session session;
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nGameView=Uninstalled Games\r\n");
-    QVERIFY(session.start());
-    session.clickRow(session.list("lvUninstalled"), 2, true);
-    QCOMPARE(session.dialogs.texts(), QStringList{"This game is not installed."});
-    QCOMPARE(session.dialogs.shown.first().icon, app::Dialogs::Icon::Information);
-    QVERIFY(!QFile::exists(session.sandbox.mamePath() + "standin-lastrun.txt"));
-}
+    void screenShots() {
+        QFETCH(bool, cloneShots);
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, rom);
+        QFETCH(bool, picture);
+        QImage image(32, 24, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        for (const QString& name : pictures)
+            QVERIFY(image.save(s().sandbox.state().directories.snapshots + name + ".png"));
+        s().sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=True\r\n");
+        QByteArray options = readFile(s().sandbox.optionsFile());
+        options.replace("CloneShots=False", cloneShots ? "CloneShots=True" : "CloneShots=False");
+        writeFile(s().sandbox.optionsFile(), options);
+        QVERIFY(s().start());
 
-void TestMainWindow::listLoadTime() {
-    Session session;
-    session.sandbox.writeOptions();
-    QVERIFY(session.start());
-    QTest::mouseClick(session.child<QLabel>("lblList"), Qt::LeftButton);
-    QCOMPARE(session.dialogs.shown.size(), 1);
-    QCOMPARE(session.dialogs.shown.first().title, QStringLiteral("List Load Time"));
-    QCOMPARE(session.dialogs.shown.first().text, QStringLiteral("0 Seconds"));
-}
+        s().select(rom);
+        auto* notice = s().child<QLabel>("noScreenShotLabel");
+        QCOMPARE(notice->isVisible(), !picture);
+        QCOMPARE(!s().child<QLabel>("screenShot")->pixmap().isNull(), picture);
+        QCOMPARE(notice->text(), QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"));
 
-void TestMainWindow::viewMenu() {
-    Session session;
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nGameView=Installed Games\r\n");
-    QVERIFY(session.start());
-    QMenu* menu = session.child<QMenu>("mnuView");
-    const auto item = [&](const char* name) {
-        return session.child<QAction>(QLatin1String(name));
-    };
-    emit menu->aboutToShow();
-    QVERIFY(item("mnuViewInstalled")->isChecked());
-    QVERIFY(!item("mnuViewAll")->isChecked());
-    QVERIFY(item("mnuViewShots")->isEnabled());
+        // Narrow lists leave room for the picture; switching the pane off widens them.
+        GameListView* all = s().list("allList");
+        const int narrow = all->width();
+        s().trigger("screenShotsAction");
+        QVERIFY(all->width() > narrow);
+    }
 
-    session.window->PanelOpen = true;
-    emit menu->aboutToShow();
-    for (const char* name : {"mnuViewAll", "mnuViewInstalled", "mnuViewUninstalled", "mnuViewShots"})
-        QVERIFY(!item(name)->isEnabled());
-}
+    void refresh_data() {
+        columns<QByteArray, QString, QString, QString>({"view", "list", "first", "total"});
+        row("all games", QByteArray("All Games"), "allList", "added", "Total Games: 6");
+        row("installed", QByteArray("Installed Games"), "installedList", "galx", "Total Games: 2");
+    }
 
-void TestMainWindow::screenShots_data() {
-    QTest::addColumn<bool>("cloneShots");
-    QTest::addColumn<QStringList>("pictures"); // snapshots on disk
-    QTest::addColumn<int>("row");              // in the all-games list
-    QTest::addColumn<bool>("picture");
+    // A refresh with an unchanged emulator reloads the catalogue without running the emulator and
+    // selects the first game of the list shown before.
+    void refresh() {
+        QFETCH(QByteArray, view);
+        QFETCH(QString, list);
+        QVERIFY(s().startWith("RetroP", "GameView=" + view + "\r\nAllIndex=3"));
+        s().dialogs.answers << true;
+        QVERIFY(s().window->close()); // stores the emulator's date
+        QVERIFY(s().start());
+        s().clickRow(s().list(qPrintable(list)), 1);
+        const QString reports = s().sandbox.reportsPath();
+        QFile::remove(reports + "listinfo.txt");
+        QByteArray catalogue = readFile(reports + "gameinfo.txt");
+        catalogue.prepend("\"Added Game\",\"1999\",\"Good\",\"Good\",\"Good\",\"Maker\",\"Raster\",\"224x288   V\","
+                          "\"Original\",\"added\"\r\n");
+        writeFile(reports + "gameinfo.txt", catalogue);
+        s().trigger("refreshAction");
+        QVERIFY(!QFile::exists(reports + "listinfo.txt"));
+        QTEST(s().selectedRom(qPrintable(list)), "first");
+        QTEST(s().panel(1), "total");
+        QCOMPARE(s().listCaption(), QStringLiteral("All Games"));
+        for (const char* button : {"exitButton", "rasterButton", "vectorButton", "maintenanceButton"})
+            QVERIFY(s().enabled(button));
+        QVERIFY(!s().child<QWidget>("waitWindow"));
+    }
 
-    QTest::newRow("original, own picture") << false << QStringList{"galx"} << 0 << true;
-    QTest::newRow("original without picture") << true << QStringList{"zoom"} << 0 << false;
-    QTest::newRow("clone, own picture") << false << QStringList{"galxb"} << 1 << true;
-    QTest::newRow("clone, only the parent's picture") << false << QStringList{"galx"} << 1 << false;
-    QTest::newRow("clone shows its parent's") << true << QStringList{"galx"} << 1 << true;
-    QTest::newRow("clone with its own but no parent's") << true << QStringList{"galxb"} << 1 << false;
-}
+    void failedRebuildIsNotRetried() {
+        QVERIFY(s().startWith());
+        s().sandbox.setCatalogue(QByteArray()); // the new emulator lists nothing
+        touchEmulator();
+        s().trigger("refreshAction");
+        QCOMPARE(s().dialogs.texts(), QStringList{"M.A.M.E. listed no games.  The game list was not updated."});
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 5")); // the former catalogue, kept
+        s().dialogs.shown.clear();
+        s().trigger("refreshAction"); // not tried again until the emulator changes once more
+        QVERIFY(s().dialogs.shown.isEmpty());
+    }
 
-void TestMainWindow::screenShots() {
-    QFETCH(bool, cloneShots);
-    QFETCH(QStringList, pictures);
-    QFETCH(int, row);
-    QFETCH(bool, picture);
-    Session session;
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    for (const QString& name : pictures)
-        QVERIFY(image.save(session.sandbox.state().SnapPath + name + ".png"));
-    session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=True\r\n");
-    QByteArray options = readFile(session.sandbox.optionsFile());
-    options.replace("CloneShots=False", cloneShots ? "CloneShots=True" : "CloneShots=False");
-    writeFile(session.sandbox.optionsFile(), options);
-    QVERIFY(session.start());
+    void options_data() {
+        columns<QString, bool, QString, QByteArray>({"change", "ok", "total", "stored"});
+        row("hide clones: the lists are refreshed", "hideClonesBox", true, "Total Games: 4",
+            QByteArray("HideClones=True"));
+        row("another samples folder: no refresh", "samplesEdit", true, "Total Games: 5",
+            QByteArray("Samples=<samples>"));
+        row("cancelled: nothing changes", "hideClonesBox", false, "Total Games: 5", QByteArray("HideClones=False"));
+        row("colours instead of the star field", "starFieldBox", true, "Total Games: 5",
+            QByteArray("UseStarfield=False\r\nBackColor=255\r\nForeColor=16777215"));
+    }
 
-    session.clickRow(session.list("lvAll"), row);
-    QLabel* notice = session.child<QLabel>("lblShots");
-    QLabel* shot = session.child<QLabel>("imgShots");
-    QCOMPARE(notice->isVisible(), !picture);
-    QCOMPARE(!shot->pixmap().isNull(), picture);
-    QCOMPARE(notice->text(), QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"));
+    void options() {
+        QFETCH(QString, change);
+        QFETCH(bool, ok);
+        QFETCH(QString, total);
+        QFETCH(QByteArray, stored);
+        QVERIFY(s().startWith());
+        const QString samples = s().sandbox.root() + "/other samples/";
+        s().dialogs.colours << 0x0000FFu << 0xFFFFFFu;
+        onNextModal([&](QDialog* setup) {
+            if (auto* edit = setup->findChild<QLineEdit*>(change))
+                edit->setText(samples);
+            else
+                setup->findChild<QAbstractButton*>(change)->click();
+            if (change == "starFieldBox") {
+                setup->findChild<QPushButton*>("backColourButton")->click();
+                setup->findChild<QPushButton*>("foreColourButton")->click();
+            }
+            QTest::mouseClick(setup->findChild<QPushButton*>("nextButton"), Qt::LeftButton);
+            QTest::mouseClick(setup->findChild<QPushButton*>(ok ? "okButton" : "cancelButton"), Qt::LeftButton);
+        });
+        s().trigger("optionsAction");
+        const bool refreshed = total != "Total Games: 5";
+        QCOMPARE(s().dialogs.texts(), refreshed ? QStringList{"Marqueon will now refresh the Game List to update your "
+                                                              "changes."}
+                                                : QStringList());
+        QCOMPARE(s().panel(1), total);
+        QVERIFY(readFile(s().sandbox.optionsFile()).contains(stored.replace("<samples>", samples.toLatin1())));
+        if (change == "samplesEdit")
+            QVERIFY(readFile(s().sandbox.mamePath() + "mame.cfg").contains("samplepath = " + samples.toLatin1()));
+        if (change == "starFieldBox")
+            QCOMPARE(s().list("allList")->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QVERIFY(s().window->isVisible());
+    }
 
-    // Narrow lists leave room for the picture; switching the pane off widens them.
-    GameListView* all = session.list("lvAll");
-    const int narrow = all->width();
-    session.child<QAction>("mnuViewShots")->trigger();
-    QVERIFY(all->width() > narrow);
-}
+    void pathInformationAndLoadTime() {
+        QVERIFY(s().startWith());
+        QTest::mouseClick(s().child<QLabel>("marquee"), Qt::LeftButton);
+        QTest::mouseClick(s().child<QLabel>("listLabel"), Qt::LeftButton);
+        QCOMPARE(s().dialogs.shown.size(), 2);
+        const auto& paths = s().dialogs.shown.first();
+        QCOMPARE(paths.title, QStringLiteral("Path Information"));
+        QCOMPARE(paths.icon, gui::Dialogs::Icon::Information);
+        const QStringList lines = paths.text.split('\r');
+        QCOMPARE(lines.size(), 18);
+        const config::AppState& state = s().sandbox.state();
+        QCOMPARE(lines[0], "Application Path:\t\t" + state.appPath.toLower());
+        QCOMPARE(lines[3], "M.A.M.E. Path:\t\t" + state.directories.mame);
+        QCOMPARE(lines[5], QStringLiteral("Temp M.A.M.E. Path:\t"));
+        QCOMPARE(lines[10], "Neo-Geo ROMs Path:\t" + state.directories.neoGeoRoms);
+        QCOMPARE(lines[17], QStringLiteral("Temp Snap Path:\t\t"));
+        for (int empty : {2, 6, 9, 12, 15})
+            QVERIFY(lines[empty].isEmpty());
+        QCOMPARE(s().dialogs.shown.last().title, QStringLiteral("List Load Time"));
+        QCOMPARE(s().dialogs.shown.last().text, QStringLiteral("0 Seconds"));
+    }
+
+private:
+    Session& s() { return *m_session; }
+    void touchEmulator() {
+        QFile mame(s().sandbox.state().mameExecutable());
+        QVERIFY(mame.open(QIODevice::ReadWrite));
+        QVERIFY(mame.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+    }
+    std::unique_ptr<Session> m_session;
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "TestMainWindow.moc"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "gui/common/Dialogs.h"
 
 #include <QList>
 #include <QQueue>
 
 // Answers dialogs from a script and records everything shown, as a person would have seen it.
-class ScriptedDialogs final : public app::Dialogs {
+class ScriptedDialogs final : public gui::Dialogs {
 public:
     struct Shown {
         enum class Kind { Message, Question, Folder, Colour } kind;

@@ -24,25 +24,22 @@ TestSandbox::TestSandbox(const QString& mameFolderName) {
     root.mkpath(QStringLiteral("app/settings"));
     root.mkpath(QStringLiteral("app/reports"));
 
-    const QString emulator = QDir(mame).filePath(app::mameFileName());
+    const QString emulator = QDir(mame).filePath(config::mameFileName());
     m_valid =
         m_root.isValid() && QFile::copy(QStringLiteral(STANDIN_MAME), emulator) &&
         QFile::copy(QStringLiteral(STANDIN_DEMO_DIR "/standin-games.dat"), QDir(mame).filePath("standin-games.dat"));
 
     m_state.setAppPath(root.filePath(QStringLiteral("app")));
-    m_state.setMAMEPath(app::directoryText(mame));
-    m_state.ROMPath = app::directoryText(QDir(mame).filePath(QStringLiteral("roms")));
-    m_state.NeoROMPath = app::directoryText(QDir(mame).filePath(QStringLiteral("neogeo")));
-    m_state.SamPath = app::directoryText(QDir(mame).filePath(QStringLiteral("samples")));
-    m_state.SnapPath = app::directoryText(QDir(mame).filePath(QStringLiteral("snap")));
-}
-
-QString TestSandbox::reportsPath() const {
-    return m_state.AppPath + QStringLiteral("reports/");
+    config::Directories& d = m_state.directories;
+    d.mame = config::directoryText(mame);
+    d.retroRoms = config::directoryText(QDir(mame).filePath(QStringLiteral("roms")));
+    d.neoGeoRoms = config::directoryText(QDir(mame).filePath(QStringLiteral("neogeo")));
+    d.samples = config::directoryText(QDir(mame).filePath(QStringLiteral("samples")));
+    d.snapshots = config::directoryText(QDir(mame).filePath(QStringLiteral("snap")));
 }
 
 void TestSandbox::setCatalogue(const QByteArray& listing) const {
-    writeFile(m_state.MAMEPath + QStringLiteral("standin-games.dat"), listing);
+    writeFile(mamePath() + QStringLiteral("standin-games.dat"), listing);
 }
 
 void TestSandbox::addArchive(const QString& directory, const QString& name) {
@@ -50,16 +47,16 @@ void TestSandbox::addArchive(const QString& directory, const QString& name) {
 }
 
 QStringList TestSandbox::lastRunArguments() const {
-    const QString text = QString::fromLatin1(readFile(m_state.MAMEPath + QStringLiteral("standin-lastrun.txt")));
+    const QString text = QString::fromLatin1(readFile(mamePath() + QStringLiteral("standin-lastrun.txt")));
     return text.split(u'\n', Qt::SkipEmptyParts);
 }
 
 void TestSandbox::writeOptions(const QByteArray& gameList, const QByteArray& more) const {
-    writeFile(m_state.IniFile, "[Preferences]\r\nGameList=" + gameList +
-                                   "\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
-                                   "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
-                                   m_state.MAMEPath.toLatin1() + "\r\nRetroROMs=" + m_state.ROMPath.toLatin1() +
-                                   "\r\nNeoGeoROMs=" + m_state.NeoROMPath.toLatin1() +
-                                   "\r\nSamples=" + m_state.SamPath.toLatin1() +
-                                   "\r\nSnapshots=" + m_state.SnapPath.toLatin1() + "\r\n" + more);
+    const config::Directories& d = m_state.directories;
+    writeFile(optionsFile(), "[Preferences]\r\nGameList=" + gameList +
+                                 "\r\nHideClones=False\r\nCloneShots=False\r\nDisableHotKeys=True\r\n"
+                                 "UseStarfield=True\r\nBackColor=0\r\nForeColor=0\r\n[Directories]\r\nMAME=" +
+                                 d.mame.toLatin1() + "\r\nRetroROMs=" + d.retroRoms.toLatin1() +
+                                 "\r\nNeoGeoROMs=" + d.neoGeoRoms.toLatin1() + "\r\nSamples=" + d.samples.toLatin1() +
+                                 "\r\nSnapshots=" + d.snapshots.toLatin1() + "\r\n" + more);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "core/config/AppState.h"
 
 #include <QTemporaryDir>
 
@@ -15,12 +15,14 @@ public:
     QString root() const { return m_root.path(); }
 
     // The state as a finished setup leaves it, with every directory ending in a separator.
-    const app::AppState& state() const { return m_state; }
-    app::AppState& state() { return m_state; }
+    const config::AppState& state() const { return m_state; }
+    config::AppState& state() { return m_state; }
 
-    QString appPath() const { return m_state.AppPath; }
-    QString mamePath() const { return m_state.MAMEPath; }
-    QString reportsPath() const;
+    QString appPath() const { return m_state.appPath; }
+    QString mamePath() const { return m_state.directories.mame; }
+    QString reportsPath() const { return m_state.reportsPath(); }
+    QString settingsPath() const { return m_state.settingsPath(); }
+    QString optionsFile() const { return m_state.optionsFile(); }
 
     // Replaces the stand-in's catalogue with the given listing.
     void setCatalogue(const QByteArray& listing) const;
@@ -31,11 +33,10 @@ public:
     // Writes settings/options.ini as a finished setup leaves it, with the given list choice,
     // followed by the given lines (a ShutDown section, say).
     void writeOptions(const QByteArray& gameList = "RetroP", const QByteArray& more = {}) const;
-    QString optionsFile() const { return m_state.IniFile; }
 
 private:
     QTemporaryDir m_root;
-    app::AppState m_state;
+    config::AppState m_state;
     bool m_valid = false;
 };
 

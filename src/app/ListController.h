@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/catalogue/CatalogueLoader.h"
+#include "core/config/AppState.h"
+#include "core/config/SavedView.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace gui {
+class GameListPanel;
+class GameListView;
+class GameStatusView;
+} // namespace gui
+
+namespace app {
+
+// The three game lists and what is shown of the selected game: which list is in front, each
+// list's sort column, order and selected position (kept in the saved view, positions in the
+// whole list), the status bar and the screen shot.
+class ListController : public QObject {
+    Q_OBJECT
+public:
+    ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
+                   config::SavedView& view, QObject* parent = nullptr);
+
+    void clear();
+    // Fills the lists, each sorted by its saved column and order.
+    void setGames(catalogue::GameLists lists);
+    // Every list's saved position back to its first game.
+    void resetPositions();
+    // The games in a list; a game found installed by an audit no longer counts as uninstalled.
+    int count(config::GameView view) const;
+
+    // Brings a list to the front with its saved sort and selection.
+    void show(config::GameView view);
+    config::GameView shown() const { return m_view.gameView; }
+    const catalogue::GameRecord* selectedGame() const;
+    bool selectedPlayable() const;
+
+    void saveSelection();
+    void restoreSelection();
+    // The shown list's count and the selected game's details in the status bar.
+    void showDetails();
+    void showScreenShot();
+    void setScreenShots(bool on);
+    bool screenShots() const { return m_view.screenShots; }
+    // The star field or the chosen colours behind every list.
+    void applyAppearance();
+
+    // A game audited from the uninstalled list whose archive has appeared meanwhile moves to
+    // the installed list when the audit's panel is left.
+    void auditStarted();
+    void auditEnded();
+
+signals:
+    void selectionChanged();
+    void listShown(config::GameView view);
+    // A double click on a game of the installed or the all-games list, or on one of the
+    // uninstalled list.
+    void playRequested();
+    void notInstalledChosen();
+    void returnPressed();
+
+private:
+    gui::GameListView* list(config::GameView view) const;
+    gui::GameListView* shownList() const;
+    void onColumnClicked(config::GameView view, int column);
+    void onGameSelected(config::GameView view);
+
+    gui::GameListPanel* m_panel;
+    gui::GameStatusView* m_status;
+    const config::AppState& m_state;
+    config::SavedView& m_view;
+    bool m_anyShown = false;
+    std::optional<catalogue::GameRecord> m_audited; // the uninstalled game whose audit is open
+    bool m_newRomFound = false;                     // and its archive was there at the audit
+};
+
+} // namespace app

@@ -1,0 +1,259 @@
+// The main window's life: the load sequence at start, the first activation, the refresh of the
+// game lists, resizing and closing.
+#include "app/MainWindow.h"
+
+#include "app/ListController.h"
+#include "app/PanelHost.h"
+#include "core/catalogue/GameInfo.h"
+#include "core/config/OptionsFile.h"
+#include "core/maintenance/MameCfg.h"
+#include "gui/audit/TextPanel.h"
+#include "gui/catalogue/GameListPanel.h"
+#include "gui/catalogue/GameListView.h"
+#include "gui/catalogue/GameStatusView.h"
+#include "gui/common/BusyPointer.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/SplashWindow.h"
+#include "gui/common/WaitWindow.h"
+#include "gui/maintenance/MaintenancePanel.h"
+#include "gui/settings/SettingsPanel.h"
+#include "gui/setup/SetupDialog.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTime>
+
+namespace app {
+namespace {
+
+double secondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+} // namespace
+
+MainWindow::~MainWindow() {
+    delete m_splash;
+}
+
+bool MainWindow::load() {
+    m_startingUp = true;
+    m_state.setAppPath(config::applicationDirectory());
+    // A folder that exists already is no error.
+    QDir().mkpath(m_state.settingsPath());
+    QDir().mkpath(m_state.reportsPath());
+
+    if (!readOptionsOrSetUp())
+        return false;
+
+    showSplash();
+    if (!QFileInfo::exists(m_state.listingPath()) || !QFileInfo::exists(m_state.cataloguePath())) {
+        if (!rebuildCatalogue(*m_splash))
+            return false;
+    }
+    for (gui::GameListView* list : m_listPanel->lists())
+        list->hide();
+    m_loadStart = secondsSinceMidnight();
+    if (!loadLists(*m_splash))
+        return false;
+    m_loadEnd = secondsSinceMidnight();
+    if (!QFileInfo::exists(maintenance::mameCfgPath(m_state)))
+        writeMameCfg();
+    return true;
+}
+
+// Reads the options file, or sets Marqueon up when there is none or it is damaged.
+bool MainWindow::readOptionsOrSetUp() {
+    const QString options = m_state.optionsFile();
+    if (QFileInfo::exists(options)) {
+        if (config::readOptions(options, m_state, m_view)) {
+            const QString current = mameDate();
+            if (current.isEmpty())
+                return fail(QStringLiteral("File not found"));
+            if (!m_view.mameDate.isEmpty() && m_view.mameDate != current) {
+                m_dialogs.message(
+                    QStringLiteral("A new version of M.A.M.E. was detected.  Marqueon will now update the game list."),
+                    gui::Dialogs::Icon::Information);
+                showSplash();
+                if (!rebuildCatalogue(*m_splash))
+                    return false;
+                m_view.mameDate = current;
+            }
+            m_listPanel->setScreenShotRoom(m_view.screenShots);
+            action(Action::ScreenShots)->setChecked(m_view.screenShots);
+            return true;
+        }
+        // A value of the wrong type: the file is damaged, so start again as on a first run.
+        QFile::remove(options);
+        const QString appPath = m_state.appPath;
+        m_state = config::AppState{};
+        m_state.setAppPath(appPath);
+        m_view = config::SavedView{};
+    }
+
+    gui::SetupDialog setup(m_state, m_dialogs, this);
+    if (setup.exec() != QDialog::Accepted) {
+        m_setupCancelled = true;
+        return false;
+    }
+    m_view.mameDate = mameDate();
+    return true;
+}
+
+bool MainWindow::rebuildCatalogue(exec::Progress& progress) {
+    gui::BusyPointer busy;
+    const catalogue::CatalogueBuild build = catalogue::buildCatalogue(m_runner.runner(), m_state, progress);
+    if (!m_runner.report(build.run))
+        return false;
+    if (const QString problem = catalogue::extractionProblem(build.extraction); !problem.isEmpty())
+        m_dialogs.message(problem, gui::Dialogs::Icon::Exclamation);
+    return true;
+}
+
+// Fills the three lists for the chosen list. A damaged catalogue is rebuilt from the emulator
+// once and read again; what could be read stays loaded either way.
+bool MainWindow::loadLists(exec::Progress& progress) {
+    m_lists->clear();
+    const config::ListChoice choice = m_state.preferences.listChoice;
+    if (choice == config::ListChoice::None)
+        return true;
+    const config::Directories& d = m_state.directories;
+    const catalogue::LoadSettings settings{m_state.cataloguePath(), d.retroRoms, d.neoGeoRoms,
+                                           m_state.preferences.hideClones};
+    catalogue::GameLists lists;
+    {
+        gui::BusyPointer busy;
+        lists = catalogue::loadGames(choice, settings, progress);
+    }
+    if (lists.damaged) {
+        if (!rebuildCatalogue(progress))
+            return false;
+        gui::BusyPointer busy;
+        lists = catalogue::loadGames(choice, settings, progress);
+    }
+    m_listLabel->setText(config::listChoiceCaption(choice));
+    const int games = int(lists.all.size());
+    m_lists->setGames(std::move(lists));
+    progress.setCount(games);
+    return true;
+}
+
+QString MainWindow::mameDate() const {
+    const QFileInfo mame(m_state.mameExecutable());
+    return mame.exists() ? mame.lastModified().toString(Qt::ISODateWithMs) : QString();
+}
+
+bool MainWindow::fail(const QString& description) {
+    m_dialogs.message(QStringLiteral("Error: ") + description, gui::Dialogs::Icon::Critical);
+    m_setupCancelled = true;
+    return false;
+}
+
+void MainWindow::showSplash() {
+    if (!m_splash)
+        m_splash = new gui::SplashWindow;
+    m_splash->show();
+    m_splash->repaint();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && m_startingUp)
+        firstActivation();
+    // Without a window manager the window may never become active: finish starting up anyway.
+    if (event->type() == QEvent::Show && m_startingUp)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_startingUp)
+                    firstActivation();
+            },
+            Qt::QueuedConnection);
+    return QMainWindow::event(event);
+}
+
+void MainWindow::firstActivation() {
+    m_lists->applyAppearance();
+    m_lists->show(m_view.gameView);
+    m_startingUp = false;
+    // Activation is still being delivered to the splash: release it once that is done.
+    if (m_splash) {
+        m_splash->close();
+        m_splash->deleteLater();
+    }
+}
+
+void MainWindow::refresh() {
+    m_listLabel->setText(QString());
+    repaint();
+    gui::BusyPointer busy;
+    BusyScope running(*m_host);
+    m_lists->clear();
+    m_lists->resetPositions();
+
+    gui::WaitWindow wait(this);
+    wait.show();
+    wait.repaint();
+    m_statusView->clearAll();
+
+    const QString current = mameDate();
+    if (current != m_view.mameDate) {
+        wait.setReason(QStringLiteral("A new version of M.A.M.E. was detected."));
+        const bool ran = rebuildCatalogue(wait);
+        // Stored even when the run failed, so the next refresh does not try again.
+        m_view.mameDate = current;
+        if (!ran)
+            return;
+    }
+    wait.setReason(QStringLiteral("Please wait while Marqueon refreshes the game list."));
+    m_loadStart = secondsSinceMidnight();
+    if (!loadLists(wait))
+        return;
+    m_loadEnd = secondsSinceMidnight();
+    m_lists->show(m_lists->shown());
+    wait.close();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_host->isOpen())
+        m_lists->restoreSelection();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_setupCancelled) {
+        event->accept();
+        return;
+    }
+    if (!m_dialogs.question(QStringLiteral("Do you want to exit?"), gui::Dialogs::Icon::Exclamation)) {
+        event->ignore();
+        // Back to the open panel's own button.
+        switch (m_host->shown()) {
+        case Panel::Text:
+            m_textPanel->returnButton()->setFocus();
+            break;
+        case Panel::Maintenance:
+            m_maintenancePanel->returnButton()->setFocus();
+            break;
+        case Panel::Settings:
+            m_settingsPanel->okButton()->setFocus();
+            break;
+        case Panel::None:
+            break;
+        }
+        return;
+    }
+    // Without the emulator file its date cannot change; keep the one stored.
+    if (const QString date = mameDate(); !date.isEmpty())
+        m_view.mameDate = date;
+    if (!config::writeShutDown(m_state.optionsFile(), m_view))
+        m_dialogs.message(QStringLiteral("Cannot write the options file in ") + m_state.settingsPath() +
+                              QStringLiteral("!  The last view was not saved."),
+                          gui::Dialogs::Icon::Critical);
+    event->accept();
+}
+
+} // namespace app

@@ -1,0 +1,197 @@
+#include "app/TextCommands.h"
+
+#include "app/ListController.h"
+#include "app/PanelHost.h"
+#include "core/audit/AuditText.h"
+#include "core/audit/Reports.h"
+#include "core/catalogue/GameRecord.h"
+#include "core/config/AppState.h"
+#include "core/history/History.h"
+#include "core/io/TextFile.h"
+#include "core/maintenance/MameCfg.h"
+#include "gui/audit/TextPanel.h"
+#include "gui/common/BusyPointer.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/EmulatorRunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace app {
+
+using gui::Dialogs;
+
+TextCommands::TextCommands(gui::TextPanel* panel, PanelHost& host, ListController& lists, config::AppState& state,
+                           gui::EmulatorRunner& runner, gui::Dialogs& dialogs, QObject* parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_host(host)
+    , m_lists(lists)
+    , m_state(state)
+    , m_runner(runner)
+    , m_dialogs(dialogs) {
+    connect(m_panel->returnButton(), &QPushButton::clicked, this, &TextCommands::leave);
+    connect(m_panel->findButton(), &QPushButton::clicked, this, &TextCommands::findBadSet);
+    connect(m_panel, &gui::TextPanel::edited, this, [this] {
+        if (m_editingConfig)
+            m_configChanged = true;
+    });
+}
+
+void TextCommands::open(const QString& caption, bool coverDetails) {
+    m_host.open(Panel::Text, coverDetails);
+    m_panel->setTitle(caption);
+    m_panel->repaint();
+}
+
+void TextCommands::audit() {
+    gui::BusyPointer busy;
+    open(QStringLiteral("Game Audit"), false);
+    const catalogue::GameRecord* game = m_lists.selectedGame();
+    const QString rom = game ? game->romName() : QString();
+    m_lists.auditStarted();
+    {
+        BusyScope running(m_host);
+        m_panel->returnButton()->setEnabled(false);
+        const exec::MameCommands commands(m_state);
+        const QList<exec::Command> queries = {commands.verifyRoms(rom), commands.verifySamples(rom),
+                                              commands.listRoms(rom), commands.listSamples(rom)};
+        for (const exec::Command& query : queries) {
+            if (!m_runner.run(query))
+                return;
+        }
+        m_panel->setText(audit::auditText(queries[0].outputFile, queries[1].outputFile, queries[2].outputFile,
+                                          queries[3].outputFile));
+        for (const exec::Command& query : queries)
+            QFile::remove(query.outputFile);
+    }
+    m_panel->returnButton()->setEnabled(true);
+    m_panel->returnButton()->setFocus();
+}
+
+void TextCommands::history() {
+    if (!QFileInfo::exists(m_state.directories.mame + QStringLiteral("history.dat"))) {
+        m_dialogs.message(QStringLiteral("Cannot find history.dat file.  Download and install this file in your "
+                                         "M.A.M.E. directory.\rOnce this file exists, refresh the Game List to "
+                                         "initialize the history database."),
+                          Dialogs::Icon::Information);
+        m_lists.restoreSelection();
+        return;
+    }
+    gui::BusyPointer busy;
+    open(QStringLiteral("Game History"), false);
+    const catalogue::GameRecord* game = m_lists.selectedGame();
+    m_panel->setText(history::gameHistory(m_state.listingPath(), game ? game->romName() : QString()).text);
+    m_panel->returnButton()->setFocus();
+}
+
+void TextCommands::createReport(exec::Report report) {
+    if (!m_dialogs.question(QStringLiteral("This could take a long time.  Do you want to continue?"),
+                            Dialogs::Icon::Exclamation))
+        return;
+    gui::BusyPointer busy;
+    open(audit::reportText(report).createCaption, true);
+    {
+        BusyScope running(m_host);
+        m_panel->returnButton()->setEnabled(false);
+        if (!m_runner.run(exec::MameCommands(m_state).verifyAll(report)))
+            return;
+    }
+    // A run that left no report shows the summary error: the panel still opens and returns.
+    showReport(report, io::readText(m_state.reportsPath() + exec::reportFileName(report)).value_or(QString()));
+    m_panel->returnButton()->setEnabled(true);
+}
+
+void TextCommands::viewReport(exec::Report report) {
+    const QString path = m_state.reportsPath() + exec::reportFileName(report);
+    if (!QFileInfo::exists(path)) {
+        m_dialogs.message(audit::missingReportMessage(report), Dialogs::Icon::Information);
+        m_lists.restoreSelection();
+        return;
+    }
+    open(audit::reportText(report).viewCaption, true);
+    showReport(report, io::readText(path).value_or(QString()));
+}
+
+void TextCommands::showReport(exec::Report report, const QString& text) {
+    m_romSetReport = audit::reportText(report).romSets;
+    // The summary is found by its CR LF line ends, whichever line ends the emulator wrote.
+    m_panel->setText(text);
+    m_panel->setText(audit::moveSummary(m_panel->text(), m_romSetReport));
+    m_panel->findButton()->setEnabled(true);
+    m_panel->returnButton()->setFocus();
+}
+
+void TextCommands::findBadSet() {
+    const audit::FindResult result = audit::findBadSet(m_panel->text(), m_findPosition, m_romSetReport);
+    m_findPosition = result.nextPosition;
+    if (!result.found) {
+        m_dialogs.message(result.message, Dialogs::Icon::None);
+        return;
+    }
+    m_panel->select(result.found->start, result.found->end);
+}
+
+void TextCommands::showHelpFile() {
+    // The guide ships beside the program; an application directory of its own may lack it.
+    QString path = m_state.appPath + QStringLiteral("retro.txt");
+    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("retro.txt"));
+    if (!QFileInfo::exists(path) && QFileInfo::exists(shipped))
+        path = shipped;
+    showFile(path, QStringLiteral("Marqueon File"), QStringLiteral("Cannot find retro.txt!"));
+}
+
+void TextCommands::showReadme() {
+    showFile(m_state.directories.mame + QStringLiteral("readme.txt"), QStringLiteral("M.A.M.E. Readme File"),
+             QStringLiteral("Cannot find readme.txt!"));
+}
+
+void TextCommands::showFile(const QString& path, const QString& caption, const QString& missing) {
+    if (!QFileInfo::exists(path)) {
+        m_dialogs.message(missing, Dialogs::Icon::Exclamation);
+        m_lists.restoreSelection();
+        return;
+    }
+    open(caption, true);
+    m_panel->setText(io::readText(path).value_or(QString()));
+    m_panel->returnButton()->setFocus();
+}
+
+void TextCommands::editConfig() {
+    const QString path = maintenance::mameCfgPath(m_state);
+    if (!QFileInfo::exists(path)) {
+        m_dialogs.message(QStringLiteral("Cannot find the mame.cfg file.  Marqueon will now create one for you."),
+                          Dialogs::Icon::Information);
+        if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
+            m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), Dialogs::Icon::Critical);
+    }
+    open(QStringLiteral("Edit M.A.M.E. Config File"), true);
+    m_panel->setEditable(true);
+    m_panel->setText(io::readText(path).value_or(QString()));
+    m_editingConfig = true;
+    m_configChanged = false;
+    m_panel->returnButton()->setFocus();
+}
+
+void TextCommands::leave() {
+    gui::BusyPointer busy;
+    m_panel->setTitle(QString());
+    if (m_configChanged &&
+        m_dialogs.question(QStringLiteral("Do you want to save the changes to the mame.cfg file?"),
+                           Dialogs::Icon::Exclamation) &&
+        !io::writeText(maintenance::mameCfgPath(m_state), m_panel->text()))
+        m_dialogs.message(QStringLiteral("The mame.cfg file could not be written.  Your changes were not saved."),
+                          Dialogs::Icon::Critical);
+    m_editingConfig = m_configChanged = false;
+    m_lists.auditEnded();
+    m_panel->setEditable(false);
+    m_panel->setText(QString());
+    m_panel->findButton()->setEnabled(false);
+    m_findPosition = 0;
+    m_host.close();
+}
+
+} // namespace app

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/exec/MameCommands.h"
+
+#include <QObject>
+
+namespace config {
+struct AppState;
+}
+namespace gui {
+class Dialogs;
+class EmulatorRunner;
+class TextPanel;
+} // namespace gui
+
+namespace app {
+
+class ListController;
+class PanelHost;
+
+// The commands that show their result in the text panel: the selected game's audit and
+// history, the collection reports and their bad-set search, the two text files of the Help
+// menu, and the mame.cfg editor; and the return to the game list.
+class TextCommands : public QObject {
+    Q_OBJECT
+public:
+    TextCommands(gui::TextPanel* panel, PanelHost& host, ListController& lists, config::AppState& state,
+                 gui::EmulatorRunner& runner, gui::Dialogs& dialogs, QObject* parent = nullptr);
+
+    void audit();
+    void history();
+    void createReport(exec::Report report);
+    void viewReport(exec::Report report);
+    void showHelpFile();
+    void showReadme();
+    void editConfig();
+
+private:
+    void open(const QString& caption, bool coverDetails);
+    void showReport(exec::Report report, const QString& text);
+    void showFile(const QString& path, const QString& caption, const QString& missing);
+    void findBadSet();
+    void leave();
+
+    gui::TextPanel* m_panel;
+    PanelHost& m_host;
+    ListController& m_lists;
+    config::AppState& m_state;
+    gui::EmulatorRunner& m_runner;
+    gui::Dialogs& m_dialogs;
+    bool m_editingConfig = false;
+    bool m_configChanged = false;
+    bool m_romSetReport = false;
+    qsizetype m_findPosition = 0;
+};
+
+} // namespace app

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/config/SavedView.h"
+
+namespace catalogue {
+
+// Everything the user can ask of the main window, by menu item, button or key.
+enum class Action {
+    Play,
+    Audit,
+    History,
+    Exit,       // the File menu's item
+    ExitButton, // the window's own button
+    ViewAll,
+    ViewInstalled,
+    ViewUninstalled,
+    ScreenShots,
+    RasterDefaults,
+    VectorDefaults,
+    CustomSettings,
+    Maintenance,
+    Options,
+    Refresh,
+    EditConfig,
+    VerifyRoms,
+    VerifySamples,
+    VerifySets,
+    ViewRomsReport,
+    ViewSamplesReport,
+    ViewSetsReport,
+    HelpFile,
+    Readme,
+    About,
+};
+constexpr int ActionCount = int(Action::About) + 1;
+
+// What the window shows, as far as the actions depend on it.
+struct WindowState {
+    bool panelOpen = false; // a panel covers the game list
+    bool busy = false;      // a command is running
+    config::GameView shownList = config::GameView::All;
+    int shownCount = 0;            // games in the shown list
+    bool selectedPlayable = false; // the selected game can be played from the shown list
+};
+
+// Nothing starts a second activity while a panel covers the list or a command runs; only the
+// window's Exit button stays, so that a panel can always be left by closing the window. A
+// game's commands need a game; Play and its custom settings need one that can be played.
+bool isAvailable(Action action, const WindowState& state);
+
+} // namespace catalogue

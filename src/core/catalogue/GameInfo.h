@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/exec/CommandRunner.h"
+
+#include <QString>
+
+namespace config {
+struct AppState;
+}
+namespace exec {
+class Progress;
+}
+
+namespace catalogue {
+
+// How a catalogue extraction ended.
+struct Extraction {
+    enum class Outcome {
+        Written,           // the catalogue holds the listed games
+        ListingUnreadable, // the listing could not be opened; the catalogue was left as it was
+        NoGames,           // the listing held no game; the catalogue was left as it was
+        CatalogueUnwritable,
+    } outcome = Outcome::Written;
+    int games = 0;
+};
+
+// Turns the listing into the catalogue, one quoted, comma-separated line per game. The
+// catalogue is replaced as a whole, and only when the listing yielded at least one game (or
+// when there was no catalogue yet): a failed extraction never empties a good catalogue.
+Extraction createGameInfo(const QString& listingPath, const QString& cataloguePath, exec::Progress& progress);
+
+// The message for an extraction that left the catalogue as it was; empty when it was written.
+QString extractionProblem(const Extraction& extraction);
+
+// A catalogue build: the emulator's listing, then the extraction (skipped when the emulator
+// could not be run in its directory at all).
+struct CatalogueBuild {
+    exec::RunResult run;
+    Extraction extraction;
+};
+CatalogueBuild buildCatalogue(exec::CommandRunner& runner, const config::AppState& state, exec::Progress& progress);
+
+} // namespace catalogue

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+
+namespace config {
+
+// Which games the lists hold. The options file stores the words "Retro", "RetroP" and
+// "NeoOnly"; any other word chooses no list at all.
+enum class ListChoice { Retro, All, NeoGeo, None };
+
+QString listChoiceWord(ListChoice choice);
+ListChoice listChoiceFromWord(const QString& word);
+// "Retro Games", "All Games", "Neo-Geo Games"; empty for no list.
+QString listChoiceCaption(ListChoice choice);
+
+// The five directories the user chose. Each ends with the platform separator (or is empty),
+// so file names are appended directly.
+struct Directories {
+    QString mame;
+    QString retroRoms;
+    QString neoGeoRoms;
+    QString samples;
+    QString snapshots;
+
+    bool operator==(const Directories&) const = default;
+};
+
+struct Preferences {
+    ListChoice listChoice = ListChoice::Retro;
+    bool hideClones = false;
+    bool cloneShots = false;
+    bool disableHotKeys = true;
+    bool useStarfield = true;
+    quint32 backColour = 0; // 0x00BBGGRR
+    quint32 foreColour = 0;
+
+    bool operator==(const Preferences&) const = default;
+};
+
+// Marqueon's own files in its reports folder: the emulator's game information and the catalogue.
+inline const QString ListingFileName = QStringLiteral("listinfo.txt");
+inline const QString CatalogueFileName = QStringLiteral("gameinfo.txt");
+
+// What the program knows about its installation: where its own files are, the user's
+// directories and preferences. Owned by the program and passed by reference.
+struct AppState {
+    QString appPath; // the application directory, ending with a separator
+    Directories directories;
+    // The directories as they were when the options dialog last opened (path information).
+    Directories previousDirectories;
+    Preferences preferences;
+    // The ROM path last written to the emulator's configuration.
+    QString mameRomPath;
+
+    // The application directory: appPath, created folders and files below it.
+    void setAppPath(const QString& directory);
+    QString optionsFile() const;
+    QString settingsPath() const; // ends with a separator
+    QString reportsPath() const;  // ends with a separator
+    QString listingPath() const;  // the emulator's game information
+    QString cataloguePath() const;
+
+    // The forms paths take inside emulator command lines.
+    QString shortAppPath() const;
+    QString shortMamePath() const;
+
+    // The emulator's executable in the MAME directory.
+    QString mameExecutable() const;
+    // Whether the game's ROM archive lies in the Retro or the Neo-Geo ROM directory.
+    bool hasArchive(const QString& romName) const;
+};
+
+// A directory text as Marqueon stores it: native separators and one trailing separator.
+QString directoryText(const QString& path);
+
+// The directory Marqueon keeps its files in: MARQUEON_HOME when set, else the program's own.
+QString applicationDirectory();
+
+// The emulator's file name in its directory on this platform.
+QString mameFileName();
+
+} // namespace config

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/config/AppState.h"
+
+namespace config {
+
+// What the options dialog's changes call for once it closes.
+struct PreferenceChanges {
+    bool refreshLists = false; // the lists depend on a changed directory or preference
+    bool showScreenShot = false;
+};
+
+// The lists are rebuilt for a new MAME or ROM directory, another list choice or clone hiding;
+// the screen shot is shown again for another snapshot directory or clone-picture choice.
+PreferenceChanges compare(const AppState& before, const AppState& after);
+
+} // namespace config

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace exec {
+
+// One emulator run as a value: never a text to be split or handed to a shell, so blanks
+// in paths and any characters in arguments reach the program unchanged.
+struct Command {
+    QString program;
+    QStringList arguments;
+    QString workingDirectory;
+    QString outputFile; // standard output goes here; empty: not redirected
+
+    bool operator==(const Command&) const = default;
+};
+
+} // namespace exec

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/catalogue/GameRecord.h"
+#include "core/config/AppState.h"
+#include "core/config/SavedView.h"
+
+namespace settings {
+
+// What the main window tells about the selected game beside the list.
+struct GameDetails {
+    QString description;
+    QString romName;
+    QString origin;      // "Clone" or "Original"
+    QString orientation; // "V" or "H": the display text's last character
+    QString settings;    // "Custom Settings", "Default Settings" or "Not Installed"
+    bool canPlay = false;
+    QString screenShot; // the picture to show: the game's, or with clone pictures on its parent's
+};
+
+// The details of a game in one of the lists. In the all-games list a game with a custom
+// settings file reads "Custom Settings", one whose archive is missing "Not Installed" and
+// cannot be played; the installed list's games always can, the uninstalled list's never.
+GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state);
+
+} // namespace settings

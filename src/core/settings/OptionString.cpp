@@ -1,0 +1,53 @@
+#include "core/settings/OptionString.h"
+
+namespace settings {
+namespace {
+
+// The emulator's command line takes at most this many characters, and every game start
+// spends 13 of them on "mame " and the ROM name.
+constexpr qsizetype MaximumLength = 131;
+constexpr qsizetype StartLength = 13;
+
+} // namespace
+
+QStringList optionTokens(const SettingsRecord& record, SettingsKind kind) {
+    // The settings every kind has, then the vector-only ones, each in field order.
+    QStringList options;
+    for (bool vectorPart : {false, true}) {
+        if (vectorPart && kind == SettingsKind::Raster)
+            break;
+        for (int index = 0; index < FieldCount; ++index) {
+            const Field field = Field(index);
+            if (isVectorOnly(field) != vectorPart)
+                continue;
+            // Exact comparison: "-joy None" is the default, "-JOY NONE" from a hand-edited file is not.
+            if (record.token(field) != defaultToken(field))
+                options << record.token(field);
+        }
+    }
+    return options;
+}
+
+QString buildOptionString(const SettingsRecord& record, SettingsKind kind) {
+    QString options;
+    for (const QString& token : optionTokens(record, kind))
+        options += u' ' + token;
+    return options;
+}
+
+QString collapseSpaces(QString text) {
+    return text.replace(QStringLiteral("  "), QStringLiteral(" "));
+}
+
+std::optional<QString> lengthRuleMessage(const QString& options) {
+    const qsizetype length = collapseSpaces(options).size() + StartLength;
+    if (length <= MaximumLength)
+        return std::nullopt;
+    return QStringLiteral("The settings you selected form a command line %1 characters long.\r"
+                          "The maximum length Marqueon allows is %2 characters to accomodate MS-DOS.\r"
+                          "Please modify the settings and try again.")
+        .arg(length)
+        .arg(MaximumLength);
+}
+
+} // namespace settings

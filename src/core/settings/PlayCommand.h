@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/settings/SettingsFile.h"
+
+// The command line a game starts with: "mame " + ROM name + the options of its settings,
+// spaces collapsed, all in lower case.
+namespace settings {
+
+struct PlayLine {
+    QString commandLine;   // as shown to the user
+    QStringList arguments; // what the emulator is given: the ROM name, then each option word
+    ReadResult read;       // how the settings file read, when one was
+};
+
+// Settings source: the game's custom file when it exists (read as the game's kind), else the
+// kind's defaults file when it exists, else no options. The file is read into the record,
+// which keeps the values of fields a short file does not hold.
+PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
+                              SettingsRecord& record);
+
+} // namespace settings

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/config/AppState.h"
+#include "core/settings/PlayCommand.h"
+#include "core/settings/SettingsForm.h"
+
+namespace settings {
+
+// What the settings panel edits; its caption names it.
+enum class Editing { RasterDefaults, VectorDefaults, CustomSettings };
+QString editingCaption(Editing editing); // "Raster Defaults", "Vector Defaults", "Custom Settings"
+
+// What the panel is to show after opening or restoring.
+struct PanelContent {
+    Editing editing = Editing::RasterDefaults;
+    SettingsForm form;
+    bool vectorControls = false; // Beam, Flicker, Antialias and Translucency shown
+    QString restoreCaption;
+    ReadResult read; // of the settings file read for it, if one was
+};
+
+// How an OK went.
+struct SaveResult {
+    enum class Outcome { Saved, Refused, WriteFailed } outcome = Outcome::Saved;
+    QString message; // why it was refused, or what could not be written
+};
+
+// The settings files of one installation and the one settings record they are read into.
+// The record lives as long as the program: a short file leaves the fields it does not hold
+// as the last read left them, for the panel and for Play alike.
+class SettingsSession {
+public:
+    explicit SettingsSession(const config::AppState& state);
+
+    // The user's defaults for a kind, or the emulator's when there are none. A raster file
+    // leaves the vector-only settings as the panel shows them.
+    PanelContent openDefaults(SettingsKind kind, const SettingsForm& shown);
+    // A game's custom settings, or its kind's defaults to start from when it has none.
+    PanelContent openCustom(const QString& romName, const QString& videoType, const SettingsForm& shown);
+    // Restore: inside a game's custom settings, its kind's defaults when both files exist;
+    // otherwise the emulator's defaults.
+    PanelContent restore(const PanelContent& shown);
+    // OK: the form checked (parameters, command-line length), then saved or, where it says no
+    // more than the defaults, its file deleted.
+    SaveResult save(Editing editing, const SettingsForm& form);
+
+    // The command line a game starts with, from its settings.
+    PlayLine playLine(const QString& romName, const QString& videoType);
+
+    bool hasCustomSettings(const QString& romName) const;
+
+private:
+    QString defaultsFile(SettingsKind kind) const;
+    QString customFile() const;
+    PanelContent showRecord(Editing editing, SettingsKind kind, ReadResult read, const SettingsForm& shown);
+
+    const config::AppState& m_state;
+    SettingsRecord m_record = SettingsRecord::defaults();
+    SettingsKind m_kind = SettingsKind::Raster;
+    QString m_customRom;  // the game whose custom settings are open
+    QString m_customType; // and its video type
+};
+
+} // namespace settings

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/config/AppState.h"
+
+#include <optional>
+
+// The setup's rules: which folders it accepts, what it proposes, and what its OK writes.
+namespace setup {
+
+enum class DirectoryField { Mame, RetroRoms, NeoGeoRoms, Samples, Snapshots };
+
+// What the setup dialog holds when OK is pressed.
+struct SetupForm {
+    config::Preferences preferences;
+    config::Directories directories;
+    bool retroRomsUsed = true;  // the list choice needs the Retro ROMs directory
+    bool neoGeoRomsUsed = true; // and the Neo-Geo one
+};
+
+// Which ROM directories a list choice needs: Retro games the Retro one, Neo-Geo games the
+// Neo-Geo one, all games both.
+bool usesRetroRoms(config::ListChoice choice);
+bool usesNeoGeoRoms(config::ListChoice choice);
+
+// Marqueon's files are single-byte: a folder name they cannot hold would come back as another.
+bool storable(const QString& path);
+// The folder browser hands back a closing separator only for a root ("/", "C:\").
+bool isRoot(const QString& browsedPath);
+// Whether the directory holds the emulator.
+bool holdsEmulator(const QString& mameDirectory);
+
+QString browseTitle(DirectoryField field); // "Select your Retro ROMs directory..."
+QString rootMessage(DirectoryField field); // "Retro ROMs cannot reside in the root!  ..."
+QString missingEmulatorMessage();          // "Cannot find mame.exe!"
+QString invalidSelectionMessage();         // "Invalid selection!  Please try again."
+
+// The directories proposed once the emulator's directory is chosen: its roms, neoroms,
+// samples and snap folders; a ROM directory the list choice does not use is left empty.
+config::Directories proposeDirectories(const QString& mameDirectory, config::ListChoice choice);
+
+// Why OK cannot take the form: the directory box to go back to, what to say, and whether the
+// box is emptied.
+struct Refusal {
+    DirectoryField field;
+    QString message;
+    bool clear = false;
+};
+// Checks in order: an emulator in the MAME directory when one is given, then every directory
+// the choice needs, MAME first. Directory texts must end with their separator already.
+std::optional<Refusal> check(const SetupForm& form);
+
+// Takes the form over: the directories merged into the emulator's mame.cfg, then the options
+// file written. The state changes only when both are written; otherwise the refusal says why.
+std::optional<Refusal> commit(config::AppState& state, const SetupForm& form);
+
+} // namespace setup

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace config {
+struct AppState;
+}
+
+namespace gui {
+
+class EmulatorRunner;
+
+// The program's version and notices, and the installed emulator's version on request.
+class AboutBox : public QDialog {
+    Q_OBJECT
+public:
+    AboutBox(const config::AppState& state, EmulatorRunner& runner, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showEmulatorVersion();
+
+    const config::AppState& m_state;
+    EmulatorRunner& m_runner;
+    QLabel* m_marquee;
+    QLabel* m_starField;
+    QLabel* m_creditLabel;
+    QLabel* m_emulatorVersionLabel;
+    QPushButton* m_versionButton;
+    QPushButton* m_okButton;
+};
+
+} // namespace gui

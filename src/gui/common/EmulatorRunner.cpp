@@ -1,0 +1,37 @@
+#include "gui/common/EmulatorRunner.h"
+
+#include "gui/common/Dialogs.h"
+
+namespace gui {
+
+EmulatorRunner::EmulatorRunner(Dialogs& dialogs)
+    : m_dialogs(dialogs) {}
+
+bool EmulatorRunner::run(const exec::Command& command) {
+    exec::RunResult result;
+    return run(command, result);
+}
+
+bool EmulatorRunner::run(const exec::Command& command, exec::RunResult& result) {
+    result = m_runner.run(command);
+    return report(result);
+}
+
+bool EmulatorRunner::report(const exec::RunResult& result) {
+    switch (result.status) {
+    case exec::RunResult::Status::DriveFault:
+        m_dialogs.message(QStringLiteral("There is a problem communicating with the drive M.A.M.E. is on!  Try again."),
+                          Dialogs::Icon::Critical);
+        return true;
+    case exec::RunResult::Status::NoDirectory:
+        m_dialogs.message(QStringLiteral("Error: ") + result.error, Dialogs::Icon::Critical);
+        m_dialogs.endProgram();
+        return false;
+    case exec::RunResult::Status::Finished:
+    case exec::RunResult::Status::NotStarted:
+        break;
+    }
+    return true;
+}
+
+} // namespace gui

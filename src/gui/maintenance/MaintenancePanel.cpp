@@ -1,0 +1,299 @@
+#include "gui/maintenance/MaintenancePanel.h"
+
+#include "core/config/AppState.h"
+#include "core/exec/MameCommands.h"
+#include "core/maintenance/FileCleanup.h"
+#include "core/maintenance/MameCfg.h"
+#include "gui/common/BusyPointer.h"
+#include "gui/common/Dialogs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace gui {
+namespace {
+
+using Icon = Dialogs::Icon;
+using maintenance::FileCleanup;
+
+struct FileTabText {
+    const char* title;
+    const char* name; // widgets are named after it: "cfgNote", "deleteCfgBox" ...
+    const char* note;
+    const char* perGameCaption;
+    const char* allCaption;
+    const char* folder;
+    const char* extension;
+};
+
+constexpr FileTabText FileTabs[] = {
+    {"Cfg Folder", "Cfg",
+     " Here you can delete the selected game's .cfg file or all .cfg files.  These files were created by M.A.M.E.    "
+     "If the cfg folder does not exist, M.A.M.E. does not create these files.",
+     "Delete Selected Game's .CFG File", "Delete All .CFG Files", "cfg", ".cfg"},
+    {"Hi Folder", "Hi",
+     " Here you can delete the selected game's .hi file or all .hi files.  These files were created by M.A.M.E.  If    "
+     " "
+     "the hi folder does not exist, M.A.M.E. does not create these files.",
+     "Delete Selected Game's .HI File", "Delete All .HI Files", "hi", ".hi"},
+    {"Nvram Folder", "Nvram",
+     " Here you can delete the selected game's .nv file or all .nv files.  These files were created by M.A.M.E.  If  "
+     "the nvram folder does not exist, M.A.M.E. does not create these files.",
+     "Delete Selected Game's .NV File", "Delete All .NV Files", "nvram", ".nv"},
+    {"Snap Folder", "Snap",
+     " Here you can delete the selected game's .png file or all .png files.  These files were created by M.A.M.E.  "
+     "If the snap folder does not exist, M.A.M.E. does not create these files.",
+     "Delete Selected Game's .PNG File", "Delete All .PNG Files", "snap", ".png"},
+};
+
+QLabel* addNote(QWidget* page, const QString& name, const char* text) {
+    auto* label = new QLabel(QLatin1String(text), page);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QCheckBox* addBox(QWidget* page, const QString& name, const char* caption) {
+    auto* box = new QCheckBox(QLatin1String(caption), page);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* addOkButton(QWidget* page, const QString& name) {
+    auto* button = new QPushButton(QStringLiteral("OK"), page);
+    button->setObjectName(name);
+    button->setAutoDefault(true); // Return on the focused button presses it
+    button->setEnabled(false);
+    return button;
+}
+
+// Note, boxes one under the other, and the OK button at the bottom right.
+QWidget* arrange(QWidget* page, QLabel* note, std::initializer_list<QCheckBox*> boxes, QPushButton* button) {
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(note);
+    for (QCheckBox* box : boxes)
+        layout->addWidget(box);
+    layout->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(button);
+    layout->addLayout(bottom);
+    return page;
+}
+
+} // namespace
+
+MaintenancePanel::MaintenancePanel(config::AppState& state, Dialogs& dialogs, QWidget* parent)
+    : QGroupBox(QStringLiteral("Maintenance"), parent)
+    , m_state(state)
+    , m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("maintenancePanel"));
+    setAutoFillBackground(true);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("maintenanceTabs"));
+    // Six tabs share the panel's width: narrower padding keeps every title whole without scrolling.
+    m_tabs->tabBar()->setUsesScrollButtons(false);
+    m_tabs->tabBar()->setExpanding(false);
+    m_tabs->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
+    for (int index = 0; index < int(m_fileTabs.size()); ++index)
+        createFileTab(index);
+    m_tabs->addTab(createReportsTab(), QStringLiteral("Reports"));
+    m_tabs->addTab(createConfigTab(), QStringLiteral("M.A.M.E. Config File"));
+
+    m_returnButton = new QPushButton(QStringLiteral("Return To &Game List"), this);
+    m_returnButton->setObjectName(QStringLiteral("returnButton"));
+    m_returnButton->setAutoDefault(true);
+    connect(m_returnButton, &QPushButton::clicked, this, &MaintenancePanel::returnRequested);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_returnButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs, 1);
+    layout->addLayout(buttons);
+}
+
+void MaintenancePanel::createFileTab(int index) {
+    const FileTabText& text = FileTabs[index];
+    const QString name = QLatin1String(text.name);
+    auto* page = new QWidget(m_tabs);
+    FileTab& tab = m_fileTabs[size_t(index)];
+    QLabel* note = addNote(page, name.toLower() + QStringLiteral("Note"), text.note);
+    tab.perGame = addBox(page, QStringLiteral("delete") + name + QStringLiteral("Box"), text.perGameCaption);
+    tab.all = addBox(page, QStringLiteral("deleteAll") + name + QStringLiteral("Box"), text.allCaption);
+    tab.button = addOkButton(page, name.toLower() + QStringLiteral("Button"));
+    tab.extension = QLatin1String(text.extension);
+    tab.folder = QLatin1String(text.folder);
+    tab.perGameInSnapPath = tab.folder == u"snap";
+    m_tabs->addTab(arrange(page, note, {tab.perGame, tab.all}, tab.button), QLatin1String(text.title));
+
+    for (QCheckBox* box : {tab.perGame, tab.all})
+        connect(box, &QCheckBox::toggled, this, [this, index, box] { applyFileRule(m_fileTabs[size_t(index)], box); });
+    connect(tab.button, &QPushButton::clicked, this, [this, index] {
+        const FileTab& clicked = m_fileTabs[size_t(index)];
+        if (clicked.perGame->isChecked())
+            deleteGameFile(clicked);
+        if (clicked.all->isChecked())
+            deleteAllFiles(clicked);
+        clicked.button->setEnabled(false);
+    });
+}
+
+QWidget* MaintenancePanel::createReportsTab() {
+    auto* page = new QWidget(m_tabs);
+    QLabel* note = addNote(page, QStringLiteral("reportsNote"),
+                           " Here you can delete the last ROMs report or Samples report if Marqueon created one from "
+                           "the Verify  buttons on the right or the Reports pull-down menu above.");
+    const char* captions[] = {"Delete ROMs Report", "Delete Samples Report", "Delete Sets Report"};
+    const char* names[] = {"ROMs", "Samples", "Sets"};
+    const char* boxNames[] = {"deleteRomsReportBox", "deleteSamplesReportBox", "deleteSetsReportBox"};
+    for (size_t i = 0; i < m_reports.size(); ++i) {
+        QCheckBox* box = addBox(page, QLatin1String(boxNames[i]), captions[i]);
+        m_reports[i] = {box, QLatin1String(names[i]), exec::reportFileName(exec::AllReports[i])};
+        connect(box, &QCheckBox::toggled, this, [this, box] { applyReportsRule(box); });
+    }
+    m_reportsButton = addOkButton(page, QStringLiteral("reportsButton"));
+    connect(m_reportsButton, &QPushButton::clicked, this, &MaintenancePanel::deleteReports);
+    return arrange(page, note, {m_reports[0].box, m_reports[1].box, m_reports[2].box}, m_reportsButton);
+}
+
+QWidget* MaintenancePanel::createConfigTab() {
+    auto* page = new QWidget(m_tabs);
+    QLabel* note = addNote(page, QStringLiteral("configNote"),
+                           " Here you can delete the mame.cfg file if you messed it up by editing it.  A new one will "
+                           "automatically be     created for you.");
+    m_recreateConfigBox = addBox(page, QStringLiteral("recreateConfigBox"), "Delete And Recreate M.A.M.E. Config File");
+    m_configButton = addOkButton(page, QStringLiteral("configButton"));
+    connect(m_recreateConfigBox, &QCheckBox::toggled, this, [this](bool checked) {
+        m_configButton->setEnabled(checked);
+        (checked ? m_configButton : m_returnButton)->setFocus();
+    });
+    connect(m_configButton, &QPushButton::clicked, this, &MaintenancePanel::recreateConfig);
+    return arrange(page, note, {m_recreateConfigBox}, m_configButton);
+}
+
+void MaintenancePanel::open(const QString& romName) {
+    m_tabs->setCurrentIndex(0);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        box->setChecked(false);
+    m_romName = romName;
+    for (const FileTab& tab : m_fileTabs)
+        tab.perGame->setEnabled(!romName.isEmpty());
+    m_returnButton->setFocus();
+}
+
+QString MaintenancePanel::subfolder(const QString& name) const {
+    return m_state.directories.mame + name + QDir::separator();
+}
+
+// Either box of a pair clears the other, and the OK button is usable while one is ticked.
+void MaintenancePanel::applyFileRule(const FileTab& tab, QCheckBox* changed) {
+    if (changed->isChecked()) {
+        (changed == tab.perGame ? tab.all : tab.perGame)->setChecked(false);
+        tab.button->setEnabled(true);
+        tab.button->setFocus();
+    }
+    if (!tab.perGame->isChecked() && !tab.all->isChecked()) {
+        tab.button->setEnabled(false);
+        m_returnButton->setFocus();
+    }
+}
+
+void MaintenancePanel::deleteGameFile(const FileTab& tab) {
+    const QString& kind = tab.extension;
+    const FileCleanup folder(tab.perGameInSnapPath ? m_state.directories.snapshots : subfolder(tab.folder),
+                             QLatin1Char('*') + kind);
+    // A ROM name that is not a plain file name yields no path, so nothing outside is touched.
+    const QString path = m_romName.isEmpty() ? QString() : folder.pathOf(m_romName + kind);
+    const QString file = kind + QStringLiteral(" file for ") + m_romName;
+    if (!FileCleanup::hasFile(path)) {
+        m_dialogs.message(QStringLiteral("There is no ") + file + QLatin1Char('.'), Icon::Information);
+    } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + file + QLatin1Char('?'),
+                                  Icon::Information, /*defaultNo=*/true) &&
+               !FileCleanup::deleteFile(path)) {
+        m_dialogs.message(QStringLiteral("The ") + file + QStringLiteral(" could not be deleted."), Icon::Critical);
+    }
+    tab.perGame->setChecked(false);
+}
+
+void MaintenancePanel::deleteAllFiles(const FileTab& tab) {
+    const QString& kind = tab.extension;
+    const FileCleanup folder(subfolder(tab.folder), QLatin1Char('*') + kind);
+    if (folder.files().isEmpty()) {
+        m_dialogs.message(QStringLiteral("There are no ") + kind + QStringLiteral(" files to delete."),
+                          Icon::Information);
+    } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete all ") + kind +
+                                      QStringLiteral(" files?"),
+                                  Icon::Information, /*defaultNo=*/true)) {
+        QStringList failed;
+        {
+            BusyPointer busy;
+            failed = folder.deleteAll();
+        }
+        if (!failed.isEmpty())
+            m_dialogs.message(QString::number(failed.size()) + QLatin1Char(' ') + kind +
+                                  (failed.size() == 1 ? QStringLiteral(" file") : QStringLiteral(" files")) +
+                                  QStringLiteral(" could not be deleted."),
+                              Icon::Critical);
+    }
+    tab.all->setChecked(false);
+}
+
+void MaintenancePanel::applyReportsRule(QCheckBox* changed) {
+    if (changed->isChecked()) {
+        m_reportsButton->setEnabled(true);
+        m_reportsButton->setFocus();
+    }
+    if (std::none_of(m_reports.cbegin(), m_reports.cend(),
+                     [](const Report& report) { return report.box->isChecked(); })) {
+        m_reportsButton->setEnabled(false);
+        m_returnButton->setFocus();
+    }
+}
+
+void MaintenancePanel::deleteReports() {
+    for (const Report& report : m_reports) {
+        if (!report.box->isChecked())
+            continue;
+        const QString path = m_state.reportsPath() + report.file;
+        if (!FileCleanup::hasFile(path)) {
+            m_dialogs.message(QStringLiteral("There is no ") + report.name + QStringLiteral(" report to delete."),
+                              Icon::Information);
+        } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + report.name +
+                                          QStringLiteral(" report?"),
+                                      Icon::Information, /*defaultNo=*/true) &&
+                   !FileCleanup::deleteFile(path)) {
+            m_dialogs.message(QStringLiteral("The ") + report.name + QStringLiteral(" report could not be deleted."),
+                              Icon::Critical);
+        }
+        report.box->setChecked(false);
+    }
+    m_reportsButton->setEnabled(false);
+}
+
+// "Delete and recreate": the file is written anew in one step, never left deleted.
+void MaintenancePanel::recreateConfig() {
+    if (m_recreateConfigBox->isChecked()) {
+        if (!QFileInfo::exists(maintenance::mameCfgPath(m_state))) {
+            m_dialogs.message(QStringLiteral("There is no mame.cfg file."), Icon::Information);
+        } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the mame.cfg file?"),
+                                      Icon::Information, /*defaultNo=*/true) &&
+                   !maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace)) {
+            m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), Icon::Critical);
+        }
+        m_recreateConfigBox->setChecked(false);
+    }
+    m_configButton->setEnabled(false);
+}
+
+} // namespace gui

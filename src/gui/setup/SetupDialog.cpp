@@ -1,0 +1,427 @@
+#include "gui/setup/SetupDialog.h"
+
+#include "gui/common/Colours.h"
+#include "gui/common/Dialogs.h"
+#include "gui/common/Twips.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace gui {
+namespace {
+
+using config::ListChoice;
+using setup::DirectoryField;
+using Icon = Dialogs::Icon;
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+    auto* result = named(new QPushButton(caption, parent), name);
+    result->setAutoDefault(true); // Return on a focused button presses it
+    return result;
+}
+
+struct Row {
+    DirectoryField field;
+    const char* caption;
+    const char* name; // "mame": mameLabel, mameEdit, mameBrowseButton
+};
+constexpr Row Rows[] = {
+    {DirectoryField::Mame, "M.A.M.E.:", "mame"},
+    {DirectoryField::RetroRoms, "Retro ROMs:", "retroRoms"},
+    {DirectoryField::NeoGeoRoms, "Neo-Geo ROMs:", "neoGeoRoms"},
+    {DirectoryField::Samples, "Samples:", "samples"},
+    {DirectoryField::Snapshots, "Snapshots:", "snapshots"},
+};
+
+} // namespace
+
+SetupDialog::SetupDialog(config::AppState& state, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("setupDialog"));
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    m_pages = new QStackedWidget(this);
+    createPreferences();
+    createDirectories();
+    m_pages->addWidget(m_preferencesPage);
+    m_pages->addWidget(m_directoriesPage);
+
+    m_backButton = button(QStringLiteral("< &Back"), "backButton", this);
+    m_nextButton = button(QStringLiteral("&Next >"), "nextButton", this);
+    QPushButton* cancel = button(QStringLiteral("Cancel"), "cancelButton", this);
+    m_okButton = button(QStringLiteral("OK"), "okButton", this);
+    m_nextButton->setDefault(true);
+    connect(m_backButton, &QPushButton::clicked, this, &SetupDialog::showPreferences);
+    connect(m_nextButton, &QPushButton::clicked, this, &SetupDialog::showDirectories);
+    connect(cancel, &QPushButton::clicked, this, &SetupDialog::reject);
+    connect(m_okButton, &QPushButton::clicked, this, &SetupDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_backButton);
+    buttons->addWidget(m_nextButton);
+    buttons->addSpacing(twips(240));
+    buttons->addWidget(cancel);
+    buttons->addWidget(m_okButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+
+    load();
+    m_nextButton->setFocus();
+}
+
+void SetupDialog::createPreferences() {
+    m_preferencesPage = named(new QGroupBox(QStringLiteral("Preferences"), this), "preferencesPage");
+    QWidget* page = m_preferencesPage;
+
+    m_allGamesButton = named(new QRadioButton(QStringLiteral("All Games"), page), "allGamesButton");
+    m_allGamesButton->setToolTip(QStringLiteral("Includes All M.A.M.E. Games"));
+    m_neoGeoOnlyButton = named(new QRadioButton(QStringLiteral("Neo-Geo Games Only"), page), "neoGeoOnlyButton");
+    m_neoGeoOnlyButton->setToolTip(QStringLiteral("Includes Neo-Geo Games Only"));
+    m_retroOnlyButton = named(new QRadioButton(QStringLiteral("Retro Games Only"), page), "retroOnlyButton");
+    m_retroOnlyButton->setToolTip(QStringLiteral("Does Not Include Neo-Geo Or Console Games"));
+    // Each button acts only when it becomes the selected one.
+    for (QRadioButton* option : {m_allGamesButton, m_neoGeoOnlyButton, m_retroOnlyButton}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                applyListChoice(listChoice());
+        });
+    }
+
+    m_hideClonesBox = named(new QCheckBox(QStringLiteral("Hide Clones"), page), "hideClonesBox");
+    m_cloneShotsBox =
+        named(new QCheckBox(QStringLiteral("Use Screen Shot Of Parent Game For Clones"), page), "cloneShotsBox");
+    m_disableHotKeysBox =
+        named(new QCheckBox(QStringLiteral("Disable Ctrl-Alt-Delete, Ctrl-Esc, And The Windows Key During Game"), page),
+              "disableHotKeysBox");
+    m_starFieldBox =
+        named(new QCheckBox(QStringLiteral("Use Star Field Image For Game List Background"), page), "starFieldBox");
+    // Clones that are hidden show no pictures.
+    connect(m_hideClonesBox, &QCheckBox::toggled, this, [this](bool hide) {
+        if (hide)
+            m_cloneShotsBox->setChecked(false);
+        m_cloneShotsBox->setEnabled(!hide);
+    });
+    connect(m_starFieldBox, &QCheckBox::toggled, this, &SetupDialog::applyStarField);
+
+    m_colourControls = new QWidget(page);
+    m_coloursPreview = named(new QLabel(QStringLiteral(" Game List Colors"), m_colourControls), "coloursPreview");
+    m_coloursPreview->setAutoFillBackground(true);
+    m_coloursPreview->setFrameShape(QFrame::Panel);
+    m_coloursPreview->setFrameShadow(QFrame::Sunken);
+    m_coloursPreview->setMinimumSize(twipsSize(2000, 600));
+    auto* backLabel = named(new QLabel(QStringLiteral("BackColor:"), m_colourControls), "backColourLabel");
+    auto* foreLabel = named(new QLabel(QStringLiteral("ForeColor:"), m_colourControls), "foreColourLabel");
+    QPushButton* back = button(QStringLiteral("Choose..."), "backColourButton", m_colourControls);
+    QPushButton* fore = button(QStringLiteral("Choose..."), "foreColourButton", m_colourControls);
+    connect(back, &QPushButton::clicked, this, [this, fore] {
+        chooseColour(true);
+        fore->setFocus();
+    });
+    connect(fore, &QPushButton::clicked, this, [this] {
+        chooseColour(false);
+        m_nextButton->setFocus();
+    });
+
+    auto* choice = new QHBoxLayout;
+    for (QRadioButton* option : {m_allGamesButton, m_neoGeoOnlyButton, m_retroOnlyButton})
+        choice->addWidget(option);
+    auto* colours = new QGridLayout(m_colourControls);
+    colours->setContentsMargins(0, 0, 0, 0);
+    colours->addWidget(m_coloursPreview, 0, 0, 2, 1);
+    colours->addWidget(backLabel, 0, 1);
+    colours->addWidget(back, 0, 2);
+    colours->addWidget(foreLabel, 1, 1);
+    colours->addWidget(fore, 1, 2);
+    colours->setColumnStretch(3, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(choice);
+    for (QCheckBox* box : {m_hideClonesBox, m_cloneShotsBox, m_disableHotKeysBox, m_starFieldBox})
+        layout->addWidget(box);
+    layout->addWidget(m_colourControls);
+    layout->addStretch(1);
+}
+
+void SetupDialog::createDirectories() {
+    m_directoriesPage = named(new QGroupBox(QStringLiteral("Directories"), this), "directoriesPage");
+    auto* grid = new QGridLayout;
+    for (const Row& row : Rows) {
+        const QString name = QLatin1String(row.name);
+        auto* holder = new QWidget(m_directoriesPage);
+        auto* title = new QLabel(QLatin1String(row.caption), holder);
+        title->setObjectName(name + QStringLiteral("Label"));
+        auto* edit = new QLineEdit(holder);
+        edit->setObjectName(name + QStringLiteral("Edit"));
+        edit->setMinimumWidth(twips(4200));
+        title->setBuddy(edit);
+        auto* browse = new QPushButton(QStringLiteral("Browse..."), holder);
+        browse->setObjectName(name + QStringLiteral("BrowseButton"));
+        browse->setAutoDefault(true);
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 0, 0);
+        title->setMinimumWidth(twips(1500));
+        line->addWidget(title);
+        line->addWidget(edit, 1);
+        line->addWidget(browse);
+        grid->addWidget(holder, grid->rowCount(), 0);
+        m_boxes[size_t(row.field)] = edit;
+        m_rows[size_t(row.field)] = holder;
+        const DirectoryField field = row.field;
+        connect(browse, &QPushButton::clicked, this, [this, field] {
+            if (field == DirectoryField::Mame)
+                browseMame();
+            else
+                browseDirectory(field);
+        });
+    }
+
+    auto* note = named(
+        new QLabel(QStringLiteral("Your selections will automatically update the mame.cfg file."), m_directoriesPage),
+        "noteLabel");
+    auto* layout = new QVBoxLayout(m_directoriesPage);
+    layout->addLayout(grid);
+    layout->addWidget(note);
+    layout->addStretch(1);
+}
+
+void SetupDialog::load() {
+    m_okButton->setEnabled(false);
+    m_backButton->setEnabled(false);
+    m_directoriesPage->setEnabled(false);
+
+    const config::Preferences& preferences = m_state.preferences;
+    // Exactly one list choice is always selected; no list at all reads as the default.
+    if (preferences.listChoice == ListChoice::All)
+        m_allGamesButton->setChecked(true);
+    else if (preferences.listChoice == ListChoice::NeoGeo)
+        m_neoGeoOnlyButton->setChecked(true);
+    else
+        m_retroOnlyButton->setChecked(true);
+
+    m_hideClonesBox->setChecked(preferences.hideClones);
+    m_cloneShotsBox->setChecked(preferences.cloneShots);
+    m_disableHotKeysBox->setChecked(preferences.disableHotKeys);
+    {
+        const QSignalBlocker quiet(m_starFieldBox);
+        m_starFieldBox->setChecked(preferences.useStarfield);
+    }
+    applyStarField(preferences.useStarfield);
+    if (!preferences.useStarfield)
+        setPreviewColours(fromBgr(preferences.backColour), fromBgr(preferences.foreColour));
+
+    // After the list choice, so that a row out of use shows what its directory holds.
+    const config::Directories& d = m_state.directories;
+    box(DirectoryField::Mame)->setText(d.mame);
+    box(DirectoryField::RetroRoms)->setText(d.retroRoms);
+    box(DirectoryField::NeoGeoRoms)->setText(d.neoGeoRoms);
+    box(DirectoryField::Samples)->setText(d.samples);
+    box(DirectoryField::Snapshots)->setText(d.snapshots);
+}
+
+bool SetupDialog::event(QEvent* event) {
+    // Without a window manager the dialog may never be activated: showing it counts as well.
+    if (m_firstActivation && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)) {
+        m_firstActivation = false;
+        m_nextButton->setFocus();
+    }
+    return QDialog::event(event);
+}
+
+void SetupDialog::showDirectories() {
+    m_directoriesPage->setEnabled(true);
+    m_preferencesPage->setEnabled(false);
+    m_okButton->setEnabled(true);
+    m_backButton->setEnabled(true);
+    m_nextButton->setEnabled(false);
+    m_okButton->setDefault(true);
+    m_pages->setCurrentWidget(m_directoriesPage);
+    // The first directory still to be given, else OK.
+    for (DirectoryField field : {DirectoryField::Mame, DirectoryField::RetroRoms, DirectoryField::NeoGeoRoms}) {
+        if (box(field)->text().isEmpty() && rowUsed(field)) {
+            box(field)->setFocus();
+            return;
+        }
+    }
+    m_okButton->setFocus();
+}
+
+void SetupDialog::showPreferences() {
+    m_nextButton->setEnabled(true);
+    m_nextButton->setDefault(true);
+    m_nextButton->setFocus();
+    m_okButton->setEnabled(false);
+    m_backButton->setEnabled(false);
+    m_pages->setCurrentWidget(m_preferencesPage);
+    m_preferencesPage->setEnabled(true);
+    m_directoriesPage->setEnabled(false);
+}
+
+config::ListChoice SetupDialog::listChoice() const {
+    return m_retroOnlyButton->isChecked()  ? ListChoice::Retro
+           : m_allGamesButton->isChecked() ? ListChoice::All
+                                           : ListChoice::NeoGeo;
+}
+
+void SetupDialog::applyListChoice(config::ListChoice choice) {
+    setRowUsed(DirectoryField::RetroRoms, setup::usesRetroRoms(choice));
+    setRowUsed(DirectoryField::NeoGeoRoms, setup::usesNeoGeoRoms(choice));
+}
+
+void SetupDialog::setRowUsed(DirectoryField field, bool used) {
+    m_rows[size_t(field)]->setEnabled(used);
+    if (!used)
+        box(field)->clear();
+}
+
+bool SetupDialog::rowUsed(DirectoryField field) const {
+    return m_rows[size_t(field)]->isEnabledTo(m_directoriesPage);
+}
+
+void SetupDialog::applyStarField(bool starField) {
+    m_colourControls->setEnabled(!starField);
+    const QPalette system = palette();
+    if (starField)
+        setPreviewColours(system.color(QPalette::Button), system.color(QPalette::Button));
+    else
+        setPreviewColours(system.color(QPalette::Base), system.color(QPalette::Text));
+}
+
+void SetupDialog::setPreviewColours(const QColor& background, const QColor& text) {
+    m_back = background;
+    m_fore = text;
+    // In every colour group, so that the preview keeps its colours while disabled.
+    QPalette colours = m_coloursPreview->palette();
+    colours.setColor(QPalette::Window, background);
+    colours.setColor(QPalette::WindowText, text);
+    m_coloursPreview->setPalette(colours);
+}
+
+// A closed picker cannot be told from one that chose its starting colour, so nothing chosen
+// keeps the colour the preview has.
+void SetupDialog::chooseColour(bool background) {
+    const std::optional<quint32> chosen = m_dialogs.chooseColor(toBgr(background ? m_back : m_fore));
+    if (!chosen)
+        return;
+    if (background)
+        setPreviewColours(fromBgr(*chosen), m_fore);
+    else
+        setPreviewColours(m_back, fromBgr(*chosen));
+}
+
+void SetupDialog::refuse(DirectoryField field, const QString& text, bool clear) {
+    m_dialogs.message(text, Icon::Critical);
+    if (clear)
+        box(field)->clear();
+    box(field)->setFocus();
+}
+
+QString SetupDialog::browse(DirectoryField field) {
+    QLineEdit* edit = box(field);
+    const QString start = edit->text().isEmpty() ? box(DirectoryField::Mame)->text() : edit->text();
+    QString path = m_dialogs.browseForFolder(setup::browseTitle(field), start);
+    if (path.isEmpty())
+        return {};
+    if (!setup::storable(path)) {
+        refuse(field, setup::invalidSelectionMessage());
+        return {};
+    }
+#ifdef Q_OS_WIN
+    path = path.toLower();
+#endif
+    return QDir::toNativeSeparators(path);
+}
+
+void SetupDialog::browseMame() {
+    const QString path = browse(DirectoryField::Mame);
+    if (path.isEmpty())
+        return;
+    // A root may hold the emulator.
+    const QString mame = config::directoryText(path);
+    box(DirectoryField::Mame)->setText(mame);
+    if (!setup::holdsEmulator(mame)) {
+        refuse(DirectoryField::Mame, setup::missingEmulatorMessage());
+        return;
+    }
+    const config::Directories proposed = setup::proposeDirectories(mame, listChoice());
+    if (!proposed.retroRoms.isEmpty())
+        box(DirectoryField::RetroRoms)->setText(proposed.retroRoms);
+    if (!proposed.neoGeoRoms.isEmpty())
+        box(DirectoryField::NeoGeoRoms)->setText(proposed.neoGeoRoms);
+    box(DirectoryField::Samples)->setText(proposed.samples);
+    box(DirectoryField::Snapshots)->setText(proposed.snapshots);
+    QLineEdit* next = box(rowUsed(DirectoryField::RetroRoms) ? DirectoryField::RetroRoms : DirectoryField::NeoGeoRoms);
+    next->setFocus();
+    next->selectAll();
+}
+
+void SetupDialog::browseDirectory(DirectoryField field) {
+    const QString path = browse(field);
+    if (path.isEmpty())
+        return;
+    box(field)->setText(path);
+    if (setup::isRoot(path)) {
+        refuse(field, setup::rootMessage(field));
+        return;
+    }
+    box(field)->setText(path + QDir::separator());
+    // On to the next directory still to give, then OK.
+    QWidget* next = m_okButton;
+    if (field == DirectoryField::RetroRoms)
+        next = box(rowUsed(DirectoryField::NeoGeoRoms) ? DirectoryField::NeoGeoRoms : DirectoryField::Samples);
+    else if (field == DirectoryField::NeoGeoRoms)
+        next = box(DirectoryField::Samples);
+    next->setFocus();
+    if (auto* text = qobject_cast<QLineEdit*>(next))
+        text->selectAll();
+}
+
+void SetupDialog::accept() {
+    setup::SetupForm form;
+    form.preferences.listChoice = listChoice();
+    form.preferences.hideClones = m_hideClonesBox->isChecked();
+    form.preferences.cloneShots = m_cloneShotsBox->isChecked();
+    form.preferences.disableHotKeys = m_disableHotKeysBox->isChecked();
+    form.preferences.useStarfield = m_starFieldBox->isChecked();
+    form.preferences.backColour = form.preferences.useStarfield ? 0 : toBgr(m_back);
+    form.preferences.foreColour = form.preferences.useStarfield ? 0 : toBgr(m_fore);
+
+    // A typed directory needs its closing separator too: file names are appended to it.
+    for (QLineEdit* edit : m_boxes)
+        edit->setText(config::directoryText(edit->text()));
+    form.directories = {box(DirectoryField::Mame)->text(), box(DirectoryField::RetroRoms)->text(),
+                        box(DirectoryField::NeoGeoRoms)->text(), box(DirectoryField::Samples)->text(),
+                        box(DirectoryField::Snapshots)->text()};
+    form.retroRomsUsed = rowUsed(DirectoryField::RetroRoms);
+    form.neoGeoRomsUsed = rowUsed(DirectoryField::NeoGeoRoms);
+
+    std::optional<setup::Refusal> refusal = setup::check(form);
+    if (!refusal)
+        refusal = setup::commit(m_state, form);
+    if (refusal) {
+        refuse(refusal->field, refusal->message, refusal->clear);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace gui

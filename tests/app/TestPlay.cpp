@@ -1,0 +1,154 @@
+#include "core/settings/SettingsFile.h"
+#include "support/Session.h"
+#include "support/TableRows.h"
+
+#include <QFile>
+#include <QLineEdit>
+
+namespace {
+
+using settings::Field;
+using settings::SettingsKind;
+
+const QList<ListedGame> PlayGames = {
+    {"galx", "Galaxy Raid"},
+    {"galxb", "Galaxy Raid (bootleg)", "galx"},
+    {"vecx", "Vector Blast", {}, "1980", "video ( screen vector orientation horizontal colors 256 freq 40.0 )"},
+    {"nam1975", "NAM-1975", {}, "1990"},
+};
+
+// A settings file of the kind: the emulator's defaults but for the given tokens.
+void writeSettings(const QString& path, SettingsKind kind, const QList<std::pair<Field, QString>>& tokens) {
+    settings::SettingsRecord record = settings::SettingsRecord::defaults();
+    for (const auto& [field, token] : tokens)
+        record.token(field) = token;
+    QVERIFY(settings::writeSettingsFile(path, kind, record));
+}
+
+} // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { m_session.reset(); }
+
+    void init() {
+        m_session = std::make_unique<Session>(PlayGames);
+        TestSandbox::addArchive(m_session->sandbox.state().directories.retroRoms, "vecx");
+    }
+
+    void playsWithTheRightSettings_data() {
+        columns<QString, QStringList, QStringList>({"rom", "files", "arguments"}); // settings files written first
+        const QStringList chosen = {"-gamma", "1.20", "-joy", "4button", "-noscanlines"};
+        row("no settings file", "galx", QStringList(), QStringList{"galx"});
+        row("raster defaults", "galx", QStringList{"raster", "vector"}, QStringList{"galx"} + chosen);
+        row("custom settings, capitals lowered", "galx", QStringList{"raster", "custom"},
+            QStringList{"galx", "-gamma", "0.80", "-joy", "4button", "-noscanlines"});
+        row("vector options come last", "vecx", QStringList{"raster", "vector"},
+            QStringList{"vecx"} + chosen + QStringList{"-beam", "2.5", "-noantialias"});
+        row("a vector game without vector defaults", "vecx", QStringList{"raster"}, QStringList{"vecx"});
+        row("archive only in the Neo-Geo folder", "nam1975", QStringList(), QStringList{"nam1975"});
+    }
+
+    void playsWithTheRightSettings() {
+        QFETCH(QString, rom);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, arguments);
+        const QString settings = m_session->sandbox.settingsPath();
+        const QList<std::pair<Field, QString>> chosen = {
+            {Field::Gamma, "-gamma 1.20"}, {Field::Controller, "-joy 4Button"}, {Field::Scanlines, "-noscanlines"}};
+        if (files.contains("raster"))
+            writeSettings(settings + "raster.cfg", SettingsKind::Raster, chosen);
+        if (files.contains("vector"))
+            writeSettings(settings + "vector.cfg", SettingsKind::Vector,
+                          chosen + QList<std::pair<Field, QString>>{{Field::Beam, "-beam 2.5"},
+                                                                    {Field::Antialias, "-noantialias"}});
+        if (files.contains("custom"))
+            writeSettings(settings + rom + ".cfg", SettingsKind::Raster,
+                          {{Field::Gamma, "-GAMMA 0.80"}, chosen[1], chosen[2]});
+        QVERIFY(startOn("All Games"));
+        m_session->select(rom);
+        QCOMPARE(play(), arguments);
+        QVERIFY(m_session->dialogs.shown.isEmpty());
+        // The same game from the installed list starts the same way, and stays selected.
+        m_session->trigger("viewInstalledAction");
+        m_session->select(rom, "installedList");
+        QCOMPARE(play(), arguments);
+        QCOMPARE(m_session->selectedRom("installedList"), rom);
+    }
+
+    void refusesUninstalledGames_data() {
+        columns<QByteArray, QString>({"view", "list"});
+        row("all games", QByteArray("All Games"), "allList");
+        row("uninstalled games", QByteArray("Uninstalled Games"), "uninstalledList");
+    }
+
+    void refusesUninstalledGames() {
+        QFETCH(QByteArray, view);
+        QFETCH(QString, list);
+        QVERIFY(startOn(view));
+        m_session->select("galxb", qPrintable(list));
+        QVERIFY(!m_session->enabled("playButton"));
+        // A double click asks too: it is told, and nothing starts.
+        gui::GameListView* games = m_session->list(qPrintable(list));
+        m_session->clickRow(games, games->selectedIndex() - 1, true);
+        QCOMPARE(m_session->dialogs.texts(), QStringList{"This game is not installed."});
+        QCOMPARE(m_session->dialogs.shown.first().icon, gui::Dialogs::Icon::Information);
+        QVERIFY(!QFile::exists(m_session->sandbox.mamePath() + "standin-lastrun.txt"));
+    }
+
+    void shiftShowsTheCommandLine_data() {
+        columns<bool>({"yes"});
+        row("Yes", true);
+        row("No", false);
+    }
+
+    void shiftShowsTheCommandLine() {
+        QFETCH(bool, yes);
+        QVERIFY(startOn("All Games"));
+        QTest::keyPress(m_session->child<QPushButton>("playButton"), Qt::Key_Shift, Qt::ShiftModifier);
+        m_session->dialogs.answers << yes;
+        QCOMPARE(play(), yes ? QStringList{"galx"} : QStringList());
+        QCOMPARE(m_session->dialogs.texts(), QStringList{"Command Line: mame galx\rLength: 9 characters\r\r"
+                                                         "Do you want to play the game with these settings?"});
+        QCOMPARE(m_session->dialogs.shown.first().icon, gui::Dialogs::Icon::Exclamation);
+        // One question per Shift: the next Play asks nothing.
+        QCOMPARE(play(), QStringList{"galx"});
+        QCOMPARE(m_session->dialogs.shown.size(), 1);
+    }
+
+    void parametersAreNeverACommand() {
+        QVERIFY(startOn("All Games"));
+        // Typed into the panel's parameters box and saved as custom settings.
+        m_session->trigger("customSettingsAction");
+        QCOMPARE(m_session->listCaption(), QStringLiteral("galx"));
+        m_session->child<QLineEdit>("parametersEdit")->setText("; rm -rf ~ && touch pwned");
+        m_session->click("okButton");
+        QCOMPARE(m_session->listCaption(), QStringLiteral("All Games"));
+        QCOMPARE(m_session->panel(6), QStringLiteral("Custom Settings"));
+        QCOMPARE(play(), QStringList({"galx", ";", "rm", "-rf", "~", "&&", "touch", "pwned"}));
+        QVERIFY(!QFile::exists(m_session->sandbox.mamePath() + "pwned"));
+    }
+
+    void shortSettingsFileWarnsAndPlays() {
+        writeFile(m_session->sandbox.settingsPath() + "raster.cfg", "\"-1024x768\",12\r\n\"-vgafreq 0\",0\r\n");
+        QVERIFY(startOn("All Games"));
+        QCOMPARE(play(), QStringList({"galx", "-1024x768"}));
+        QCOMPARE(m_session->dialogs.texts(),
+                 QStringList{"Options have changed with this version of M.A.M.E.!\r"
+                             "Check over your settings and press OK to recreate your defaults."});
+    }
+
+private:
+    bool startOn(const QByteArray& view) { return m_session->startWith("RetroP", "GameView=" + view); }
+    QStringList play() {
+        QFile::remove(m_session->sandbox.mamePath() + "standin-lastrun.txt");
+        m_session->click("playButton");
+        return m_session->sandbox.lastRunArguments();
+    }
+    std::unique_ptr<Session> m_session;
+};
+
+QTEST_MAIN(TestPlay)
+#include "TestPlay.moc"

@@ -1,0 +1,152 @@
+#include "support/TestSandbox.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+// The folders of src/, lowest first: a folder may include its own headers and those of the
+// folders before it in its library, and any core header from gui/; app/ is included by nobody.
+const QStringList CoreAreas = {"io",    "config",  "exec",        "catalogue", "settings",
+                               "audit", "history", "maintenance", "setup"};
+const QStringList GuiAreas = {"common", "catalogue", "settings", "audit", "maintenance", "setup", "about"};
+
+struct Folder {
+    QString library; // "core", "gui", "app"
+    QString area;    // empty for app
+    int rank = 0;
+    QString name() const { return area.isEmpty() ? library : library + u'/' + area; }
+};
+
+std::optional<Folder> folderOf(const QString& path) {
+    const QStringList parts = path.split(u'/');
+    if (parts.value(0) == u"app")
+        return Folder{QStringLiteral("app"), QString(), 0};
+    const QStringList& areas = parts.value(0) == u"core" ? CoreAreas : GuiAreas;
+    if ((parts.value(0) != u"core" && parts.value(0) != u"gui") || !areas.contains(parts.value(1)))
+        return std::nullopt;
+    return Folder{parts.value(0), parts.value(1), int(areas.indexOf(parts.value(1)))};
+}
+
+// Every include against the direction of the layers, every Qt header outside Qt Core in the core
+// library, and every loop between folders, as readable lines.
+QStringList layeringProblems(const QString& sourceRoot, const QString& qtCoreIncludes) {
+    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"));
+    QStringList problems;
+    QMap<QString, QSet<QString>> uses; // folder -> folders it includes
+    QDirIterator files(sourceRoot, {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = QDir(sourceRoot).relativeFilePath(files.next());
+        const std::optional<Folder> from = folderOf(file);
+        if (!from) {
+            problems << file + QStringLiteral(": lies in no known folder");
+            continue;
+        }
+        const QStringList lines = QString::fromUtf8(readFile(sourceRoot + u'/' + file)).split(u'\n');
+        for (qsizetype number = 0; number < lines.size(); ++number) {
+            const QRegularExpressionMatch match = include.match(lines[number]);
+            if (!match.hasMatch())
+                continue;
+            const QString header = match.captured(2);
+            const QString where = QStringLiteral("%1:%2: %3").arg(file).arg(number + 1).arg(header);
+            if (match.captured(1) == u"<") {
+                const bool qt = header.startsWith(u'Q') && !header.contains(u'.');
+                if (from->library == u"core" && qt && !QFileInfo::exists(qtCoreIncludes + u'/' + header))
+                    problems << where + QStringLiteral(" is not a Qt Core header");
+                continue;
+            }
+            if (header == u"MarqueonVersion.h")
+                continue;
+            const std::optional<Folder> to = folderOf(header);
+            if (!to) {
+                problems << where + QStringLiteral(" does not name its library and area");
+                continue;
+            }
+            if (to->library == u"app" && from->library != u"app")
+                problems << where + QStringLiteral(" reaches up into the program");
+            else if (from->library == u"core" && to->library != u"core")
+                problems << where + QStringLiteral(" reaches from the core into the windows");
+            else if (from->library == to->library && from->library != u"app" && to->rank > from->rank)
+                problems << where + QStringLiteral(" reaches up to a higher area");
+            if (to->name() != from->name())
+                uses[from->name()].insert(to->name());
+        }
+    }
+    // Folders that include each other, however far round.
+    QSet<QString> done;
+    QStringList path;
+    std::function<void(const QString&)> visit = [&](const QString& folder) {
+        if (const qsizetype at = path.indexOf(folder); at >= 0) {
+            problems << QStringLiteral("a loop between folders: ") +
+                            (path.mid(at) << folder).join(QStringLiteral(" -> "));
+            return;
+        }
+        if (done.contains(folder))
+            return;
+        path << folder;
+        for (const QString& next : uses.value(folder))
+            visit(next);
+        path.removeLast();
+        done.insert(folder);
+    };
+    for (const QString& folder : uses.keys())
+        visit(folder);
+    return problems;
+}
+
+} // namespace
+
+class TestLayering : public QObject {
+    Q_OBJECT
+
+private slots:
+    void problemsAreFound_data();
+    void problemsAreFound();
+    void sourcesKeepTheirLayers();
+};
+
+void TestLayering::problemsAreFound_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("core uses a widget") << "core/io/A.cpp" << QByteArray("#include <QWidget>")
+                                        << "core/io/A.cpp:1: QWidget is not a Qt Core header";
+    QTest::newRow("core uses the windows") << "core/exec/A.cpp" << QByteArray("#include \"gui/common/Dialogs.h\"")
+                                           << "core/exec/A.cpp:1: gui/common/Dialogs.h reaches from the core into "
+                                              "the windows";
+    QTest::newRow("a lower area uses a higher one")
+        << "core/io/A.h" << QByteArray("#pragma once\n#include \"core/config/AppState.h\"")
+        << "core/io/A.h:2: core/config/AppState.h reaches up to a higher area";
+    QTest::newRow("a panel uses the program") << "gui/settings/A.cpp" << QByteArray("#include \"app/MainWindow.h\"")
+                                              << "gui/settings/A.cpp:1: app/MainWindow.h reaches up into the program";
+    QTest::newRow("an include without its library") << "gui/common/A.cpp" << QByteArray("#include \"Twips.h\"")
+                                                    << "gui/common/A.cpp:1: Twips.h does not name its library and area";
+    QTest::newRow("a loop") << "core/io/A.cpp" << QByteArray("#include \"core/config/B.h\"")
+                            << "a loop between folders: core/config -> core/io -> core/config";
+}
+
+void TestLayering::problemsAreFound() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, problem);
+    QTemporaryDir tree;
+    writeFile(tree.filePath(file), text);
+    writeFile(tree.filePath("core/config/B.h"), "#include \"core/io/A.h\"\n");
+    QVERIFY2(layeringProblems(tree.path(), QStringLiteral(QT_CORE_INCLUDE_DIR)).contains(problem),
+             qPrintable(layeringProblems(tree.path(), QStringLiteral(QT_CORE_INCLUDE_DIR)).join(u'\n')));
+}
+
+void TestLayering::sourcesKeepTheirLayers() {
+    const QStringList problems =
+        layeringProblems(QStringLiteral(MARQUEON_SOURCE_DIR "/src"), QStringLiteral(QT_CORE_INCLUDE_DIR));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+QTEST_GUILESS_MAIN(TestLayering)
+#include "TestLayering.moc"

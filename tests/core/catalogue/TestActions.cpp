@@ -1,0 +1,47 @@
+#include "core/catalogue/Actions.h"
+#include "support/TableRows.h"
+
+using catalogue::Action;
+using catalogue::WindowState;
+using config::GameView;
+using Actions = QList<Action>;
+
+Q_DECLARE_METATYPE(WindowState)
+
+class TestActions : public QObject {
+    Q_OBJECT
+private slots:
+    void enabling_data() {
+        columns<WindowState, Actions>({"state", "unavailable"});
+        Actions everything;
+        for (int action = 0; action < catalogue::ActionCount; ++action)
+            everything << Action(action);
+        Actions allButExit = everything;
+        allButExit.removeOne(Action::ExitButton);
+        const Actions unplayable = {Action::Play, Action::CustomSettings};
+        const Actions noGame = {Action::Play, Action::Audit, Action::History, Action::CustomSettings};
+        using W = WindowState;
+        row("all games, playable game", W{false, false, GameView::All, 5, true}, Actions());
+        row("all games, game not installed", W{false, false, GameView::All, 5, false}, unplayable);
+        row("installed games", W{false, false, GameView::Installed, 3, true}, Actions());
+        row("installed games, none there", W{false, false, GameView::Installed, 0, true}, noGame);
+        row("uninstalled games", W{false, false, GameView::Uninstalled, 2, false}, unplayable);
+        row("uninstalled games, never playable", W{false, false, GameView::Uninstalled, 2, true}, unplayable);
+        row("all games, none there", W{false, false, GameView::All, 0, false}, noGame);
+        row("panel open", W{true, false, GameView::All, 5, true}, allButExit);
+        row("panel open over an empty list", W{true, false, GameView::Installed, 0, false}, allButExit);
+        row("command running", W{false, true, GameView::All, 5, true}, everything);
+        row("command running behind a panel", W{true, true, GameView::All, 5, true}, everything);
+    }
+    void enabling() {
+        for (int index = 0; index < catalogue::ActionCount; ++index) {
+            const Action action = Action(index);
+            QVERIFY2(catalogue::isAvailable(action, cell<WindowState>("state")) !=
+                         cell<Actions>("unavailable").contains(action),
+                     qPrintable(QStringLiteral("action %1").arg(index)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestActions)
+#include "TestActions.moc"

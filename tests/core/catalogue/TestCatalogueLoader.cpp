@@ -1,0 +1,93 @@
+#include "core/catalogue/CatalogueLoader.h"
+#include "support/RecordedProgress.h"
+#include "support/TableRows.h"
+
+using config::ListChoice;
+
+namespace {
+QByteArray line(const QByteArray& description, const QByteArray& rom, const QByteArray& origin = "Original") {
+    return lineOf(description + "|1990|Good|Good|Good|Maker|Raster|224x288   V|" + origin + "|" + rom);
+}
+
+QString names(const QList<catalogue::GameRecord>& games) {
+    QStringList result;
+    for (const catalogue::GameRecord& game : games)
+        result << game.romName();
+    return result.join(u' ');
+}
+} // namespace
+
+class TestCatalogueLoader : public QObject {
+    Q_OBJECT
+    TestSandbox m_sandbox;
+private slots:
+    void parsesRecords_data() {
+        columns<QByteArray, QString>({"text", "fields"}); // fields joined by "|"; "-": damaged
+        row("quoted", lineOf("A|1981|Good||Imperfect|M, Inc.|Raster|224x288   V|Original|a"),
+            "A|1981|Good||Imperfect|M, Inc.|Raster|224x288   V|Original|a");
+        row("unquoted fields are trimmed", QByteArray("A , 1981,x,x,x,x,x,x,x, a "), "A|1981|x|x|x|x|x|x|x|a");
+        // An unescaped quote inside a field ends it; the rest up to the comma is dropped.
+        row("quote inside a field", lineOf("Say \"Hi\" now|2||||||||z"), "Say |2||||||||z");
+        row("nine fields", lineOf("A|1|||||||Original"), "-");
+        row("eleven fields", lineOf("A|1|||||||Original|a|b"), "-");
+        row("quote left open", lineOf("A|1|||||||Original|a").chopped(3), "-");
+        row("empty line", QByteArray(), "-");
+    }
+    void parsesRecords() {
+        const std::optional<catalogue::GameRecord> record = catalogue::RecordReader().parse(cell<QByteArray>("text"));
+        QTEST(record ? QStringList(record->fields.begin(), record->fields.end()).join(u'|') : "-", "fields");
+    }
+    // The games of each list, and of damaged catalogues.
+    void loads_data() {
+        columns<ListChoice, bool, QByteArray, QString, QString, bool>(
+            {"choice", "hideClones", "catalogue", "all", "installed", "damaged"});
+        const QByteArray games = line("Alpha", "a1") + line("Alpha II", "a2", "Clone of a1") +
+                                 line("Test", "sentetst") + line("Zero Champ", "sfzch") + line("Beta", "b") +
+                                 line("NAM-1975", "nam1975") + line("Neo Two", "neo2", "Clone of nam1975") +
+                                 line("Neo Three", "neo3");
+        const auto R = ListChoice::Retro, A = ListChoice::All, N = ListChoice::NeoGeo;
+        row("Retro", R, false, games, "a1 a2 b", "a1", false);
+        row("Retro without clones", R, true, games, "a1 b", "a1", false);
+        row("all", A, false, games, "a1 a2 sentetst sfzch b nam1975 neo2 neo3", "a1 b nam1975 neo3", false);
+        row("all without clones", A, true, games, "a1 sentetst sfzch b nam1975 neo3", "a1 b nam1975 neo3", false);
+        row("Neo-Geo", N, false, games, "nam1975 neo2 neo3", "nam1975", false);
+        row("Neo-Geo without clones", N, true, games, "nam1975 neo3", "nam1975", false);
+        row("no list", ListChoice::None, false, games, "", "", false);
+        const QByteArray alpha = line("Alpha", "a1"), beta = line("Beta", "b");
+        row("Retro without Neo-Geo games", R, false, alpha + beta, "a1 b", "a1", false);
+        row("Neo-Geo without Neo-Geo games", N, false, alpha + beta, "", "", false);
+        row("record with fewer fields", A, false, alpha + "\"Broken\",\"1\"\r\n" + beta, "a1 b", "a1 b", true);
+        row("quote left open", A, false, alpha + "\"Broken,\"1\r\n" + beta, "a1 b", "a1 b", true);
+        row("last line cut short", A, false, alpha + beta.chopped(2), "a1 b", "a1 b", true);
+        row("cut inside the last line", A, false, alpha + beta.left(20), "a1", "a1", true);
+        row("no catalogue", A, false, QByteArray("<none>"), "", "", false);
+    }
+    void loads() {
+        const config::AppState& state = m_sandbox.state();
+        TestSandbox::addArchive(state.directories.retroRoms, "a1");
+        TestSandbox::addArchive(state.directories.neoGeoRoms, "b"); // a Retro game with the Neo-Geo games
+        TestSandbox::addArchive(state.directories.neoGeoRoms, "nam1975");
+        TestSandbox::addArchive(state.directories.retroRoms, "neo3"); // a Neo-Geo game with the Retro games
+        TestSandbox::addArchive(state.directories.retroRoms, "A2");   // names are compared as they are
+        const QByteArray& catalogue = cell<QByteArray>("catalogue");
+        place(state.cataloguePath(), catalogue);
+        RecordedProgress progress;
+        const catalogue::GameLists lists =
+            catalogue::loadGames(cell<ListChoice>("choice"),
+                                 {state.cataloguePath(), state.directories.retroRoms, state.directories.neoGeoRoms,
+                                  cell<bool>("hideClones")},
+                                 progress);
+        QTEST(names(lists.all), "all");
+        QTEST(names(lists.installed), "installed");
+        QStringList uninstalled = names(lists.all).split(u' ', Qt::SkipEmptyParts);
+        for (const QString& name : cell<QString>("installed").split(u' ', Qt::SkipEmptyParts))
+            uninstalled.removeOne(name);
+        QCOMPARE(names(lists.uninstalled), uninstalled.join(u' '));
+        QCOMPARE(progress.count, lists.all.size());
+        QTEST(lists.damaged, "damaged");
+        QCOMPARE(lists.missing, catalogue == "<none>");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatalogueLoader)
+#include "TestCatalogueLoader.moc"

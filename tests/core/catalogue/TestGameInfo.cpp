@@ -1,0 +1,104 @@
+#include "core/catalogue/GameInfo.h"
+#include "support/RecordedProgress.h"
+#include "support/TableRows.h"
+
+using Outcome = catalogue::Extraction::Outcome;
+using Status = exec::RunResult::Status;
+
+namespace {
+// One game block as the emulator prints it; the keyword lines are given whole.
+QByteArray block(const QByteArrayList& lines) {
+    return "game (\n\t" + lines.join("\n\t") + "\n)\n\n";
+}
+
+const QByteArray Raster = "video ( screen raster orientation vertical x 224 y 288 colors 16 freq 60.0 )";
+const QByteArray Good = "driver ( status good color good sound good )";
+
+QByteArray game(const QByteArray& name, const QByteArray& extra = {}, const QByteArray& video = Raster,
+                const QByteArray& driver = Good) {
+    QByteArrayList lines = {"name " + name, "description \"Game " + name + "\"", "year 1981", "manufacturer \"Maker\""};
+    if (!extra.isEmpty())
+        lines << extra;
+    return block(lines << "rom ( name a.1 size 4096 crc 01234567 region cpu1 offs 0 )" << video << driver);
+}
+
+// The catalogue line of game(name).
+QByteArray entry(const QByteArray& name) {
+    return lineOf("Game " + name + "|1981|Good|Good|Good|Maker|Raster|224x288   V|Original|" + name);
+}
+} // namespace
+
+class TestGameInfo : public QObject {
+    Q_OBJECT
+private slots:
+    // What the emulator lists, then the catalogue (there before when nothing is extracted; "/": a folder).
+    void build_data() {
+        columns<QByteArray, QByteArray, Status, Outcome>({"listing", "catalogue", "run", "outcome"});
+        const Status ran = Status::Finished;
+        const Outcome written = Outcome::Written;
+        row("vertical raster", game("galx"), entry("galx"), ran, written);
+        // The positions do not move with the number of digits.
+        row("horizontal, two-digit sizes",
+            game("tiny", {}, "video ( screen raster orientation horizontal x 64 y 64 colors 2 )"),
+            lineOf("Game tiny|1981|Good|Good|Good|Maker|Raster|64 x4 c   H|Original|tiny"), ran, written);
+        row("vector, statuses",
+            game("st", {}, "video ( screen vector orientation horizontal colors 256 freq 40.0 )",
+                 "driver ( status preliminary color imperfect sound preliminary )"),
+            lineOf("Game st|1981|Preliminary|Imperfect|Preliminary|Maker|Vector|Unknown H|Original|st"), ran, written);
+        // Without the words the letter at position 6 of the line ("e" of "driver") is read.
+        row("driver line without colour and sound", game("nocol", {}, Raster, "driver ( status good )"),
+            lineOf("Game nocol|1981|Good|||Maker|Raster|224x288   V|Original|nocol"), ran, written);
+        row("description without closing quote", block({"name open", "description \"Open End", Good}),
+            lineOf("Open En||Good|Good|Good||||Original|open"), ran, written);
+        row("clone, then an original", game("par") + game("clo", "cloneof par") + game("nxt"),
+            entry("par") + lineOf("Game clo|1981|Good|Good|Good|Maker|Raster|224x288   V|Clone of par|clo") +
+                entry("nxt"),
+            ran, written);
+        row("missing lines carry the previous game's values",
+            game("first") + block({"name second", "description \"Second\"", Good}),
+            entry("first") + lineOf("Second|1981|Good|Good|Good|Maker|Raster|224x288   V|Original|second"), ran,
+            written);
+        row("the Neo-Geo system and a block without name after it",
+            game("before") + game("neogeo") + block({"description \"Nameless\"", "driver ( status good )"}) +
+                game("after"),
+            entry("before") + entry("after"), ran, written);
+        row("no driver line", block({"name nodrv", "description \"No Driver\""}) + game("ok"), entry("ok"), ran,
+            written);
+        row("lines cut short", game("cut") + block({"name short", "video", "manufacturer", "description", Good}),
+            entry("cut") + lineOf("|1981|Good|Good|Good|||224x288   V|Original|short"), ran, written);
+        const QByteArray none, folder = "/";
+        row("no games, catalogue kept", QByteArray("failed\n"), entry("a"), ran, Outcome::NoGames);
+        row("no listing, catalogue kept", folder, entry("a"), Status::NotStarted, Outcome::ListingUnreadable);
+        row("no games and no catalogue yet", none, none, ran, Outcome::NoGames);
+        row("no listing and no catalogue yet", folder, none, Status::NotStarted, Outcome::ListingUnreadable);
+        row("catalogue unwritable", game("a"), folder, ran, Outcome::CatalogueUnwritable);
+        // An emulator that cannot be run in its directory leaves nothing to extract.
+        row("no MAME directory", game("a"), entry("a"), Status::NoDirectory, written);
+    }
+    void build() {
+        const QByteArray &listing = cell<QByteArray>("listing"), &catalogue = cell<QByteArray>("catalogue");
+        const Status run = cell<Status>("run");
+        const Outcome outcome = cell<Outcome>("outcome");
+        TestSandbox sandbox;
+        const config::AppState& state = sandbox.state();
+        sandbox.setCatalogue(listing);
+        place(state.listingPath(), listing == "/" ? "/" : "<none>");
+        const bool replaced = outcome == Outcome::Written && run == Status::Finished;
+        place(state.cataloguePath(), replaced ? "old" : catalogue.isEmpty() ? "<none>" : catalogue);
+        if (run == Status::NoDirectory)
+            QDir(sandbox.mamePath()).removeRecursively();
+        RecordedProgress progress;
+        exec::CommandRunner runner;
+        const catalogue::CatalogueBuild build = catalogue::buildCatalogue(runner, state, progress);
+        QCOMPARE(build.run.status, run);
+        QCOMPARE(build.extraction.outcome, outcome);
+        QCOMPARE(catalogue::extractionProblem(build.extraction).isEmpty(), outcome == Outcome::Written);
+        QCOMPARE(contents(state.cataloguePath()), catalogue);
+        if (run != Status::NoDirectory)
+            QCOMPARE(progress.messages,
+                     QStringList({"Creating listinfo.txt...", "Creating gameinfo.txt...", QString()}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameInfo)
+#include "TestGameInfo.moc"

@@ -1,0 +1,104 @@
+#include "core/config/OptionsFile.h"
+#include "core/setup/SetupRules.h"
+#include "support/TableRows.h"
+
+using config::Directories;
+using config::ListChoice;
+using setup::DirectoryField;
+
+Q_DECLARE_METATYPE(Directories)
+
+class TestSetupRules : public QObject {
+    Q_OBJECT
+private slots:
+    // OK's checks in order. The MAME directory "@" holds the emulator, "/folder/" only a folder
+    // named like it, "/" nothing; a ROM directory "-" is not used by the list choice.
+    void check_data() {
+        columns<Directories, DirectoryField, QString>({"directories", "field", "message"});
+        using D = Directories;
+        const auto M = DirectoryField::Mame;
+        const auto select = [](const char* name) {
+            return "You must select a " + QString(name) + " directory!";
+        };
+        row("all there", D{"@", "/r/", "/n/", "/s/", "/p/"}, M, "");
+        row("no MAME directory", D{"", "/r/", "/n/", "", "/p/"}, M, select("M.A.M.E."));
+        row("MAME directory without the emulator", D{"/", "/r/", "/n/", "", "/p/"}, M, "Cannot find mame.exe!");
+        row("a folder named like the emulator", D{"/folder/", "/r/", "/n/", "/s/", "/p/"}, M, "Cannot find mame.exe!");
+        row("no Retro ROMs", D{"@", "", "/n/", "", "/p/"}, DirectoryField::RetroRoms, select("Retro ROMs"));
+        row("no Retro ROMs needed", D{"@", "-", "/n/", "/s/", "/p/"}, M, "");
+        row("no Neo-Geo ROMs", D{"@", "/r/", "", "/s/", ""}, DirectoryField::NeoGeoRoms, select("Neo-Geo ROMs"));
+        row("no Neo-Geo ROMs needed", D{"@", "/r/", "-", "/s/", "/p/"}, M, "");
+        row("no samples", D{"@", "-", "-", "", ""}, DirectoryField::Samples, select("Samples"));
+        row("no snapshots", D{"@", "/r/", "/n/", "/s/", ""}, DirectoryField::Snapshots, select("Snap"));
+    }
+    void check() {
+        TestSandbox sandbox;
+        QDir(sandbox.root()).mkpath("folder/" + config::mameFileName());
+        setup::SetupForm form{{}, cell<Directories>("directories")};
+        Directories& d = form.directories;
+        d.mame = d.mame == u"@" ? sandbox.mamePath() : d.mame.isEmpty() ? d.mame : sandbox.root() + d.mame;
+        form.retroRomsUsed = d.retroRoms != u"-";
+        form.neoGeoRomsUsed = d.neoGeoRoms != u"-";
+        d.retroRoms.remove(u'-');
+        d.neoGeoRoms.remove(u'-');
+        const std::optional<setup::Refusal> refusal = setup::check(form);
+        QTEST(refusal ? refusal->message : QString(), "message");
+        QTEST(refusal ? refusal->field : DirectoryField::Mame, "field");
+        // Only a directory without the emulator is emptied for the next choice.
+        QCOMPARE(refusal && refusal->clear, refusal && refusal->message.startsWith(u"Cannot find"));
+    }
+    void proposals_data() {
+        columns<ListChoice, Directories>({"choice", "proposed"});
+        row("Retro", ListChoice::Retro, Directories{"/g/", "/g/roms/", "", "/g/samples/", "/g/snap/"});
+        row("all games", ListChoice::All, Directories{"/g/", "/g/roms/", "/g/neoroms/", "/g/samples/", "/g/snap/"});
+        row("Neo-Geo", ListChoice::NeoGeo, Directories{"/g/", "", "/g/neoroms/", "/g/samples/", "/g/snap/"});
+    }
+    void proposals() {
+        const ListChoice choice = cell<ListChoice>("choice");
+        QTEST(setup::proposeDirectories("/g/", choice), "proposed");
+        QCOMPARE(setup::usesRetroRoms(choice), !cell<Directories>("proposed").retroRoms.isEmpty());
+        QCOMPARE(setup::usesNeoGeoRoms(choice), !cell<Directories>("proposed").neoGeoRoms.isEmpty());
+    }
+    void folders() {
+        QVERIFY(setup::isRoot(QDir::rootPath()) && !setup::isRoot(QDir::rootPath() + "games"));
+        QVERIFY(setup::storable(QStringLiteral("/home/caf\u00e9/M A M E")));
+        QVERIFY(!setup::storable(QStringLiteral("/home/\u30b9\u30ca\u30c3\u30d7")));
+    }
+    // OK writes the emulator's file, then the options; the state changes only when both are written.
+    void commit_data() {
+        columns<QString, QString>({"blocked", "message"});
+        row("both written", "", "");
+        row("mame.cfg unwritable", "mame.cfg",
+            "Cannot write the mame.cfg file in the M.A.M.E. directory!  Please make sure that it can be written to, "
+            "or select another directory.");
+        row("options unwritable", "settings", "Cannot write the options file in @!  Your choices were not saved.");
+    }
+    void commit() {
+        TestSandbox sandbox;
+        const config::AppState before = sandbox.state();
+        const QString cfg = sandbox.mamePath() + "mame.cfg", blocked = cell<QString>("blocked");
+        writeFile(cfg, "[config]\r\nframeskip = 2\r\nrompath = old\r\n");
+        if (blocked == "mame.cfg")
+            place(cfg, "/");
+        if (blocked == "settings")
+            place(sandbox.settingsPath().chopped(1), "a file");
+        const setup::SetupForm form{{ListChoice::NeoGeo, true}, {before.directories.mame, "/r/", "/n/", "/s/", "/p/"}};
+        config::AppState state = before, stored;
+        const std::optional<setup::Refusal> refusal = setup::commit(state, form);
+        QCOMPARE(refusal ? refusal->message : QString(),
+                 QString(cell<QString>("message")).replace("@", before.settingsPath()));
+        QVERIFY(!refusal || refusal->field == DirectoryField::Mame);
+        config::SavedView view;
+        QVERIFY(config::readOptions(state.optionsFile(), stored, view)); // no file reads as the defaults
+        QCOMPARE(state.preferences, refusal ? before.preferences : form.preferences);
+        QCOMPARE(stored.preferences, refusal ? config::Preferences{} : form.preferences);
+        QCOMPARE(state.directories, refusal ? before.directories : form.directories);
+        QCOMPARE(stored.directories, refusal ? Directories{} : form.directories);
+        QCOMPARE(state.mameRomPath, refusal ? QString() : "/n/");
+        if (!refusal)
+            QCOMPARE(readFile(cfg), QByteArray("[config]\r\nframeskip = 2\r\nrompath = /n/\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSetupRules)
+#include "TestSetupRules.moc"
