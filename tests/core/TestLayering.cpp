@@ -1,4 +1,4 @@
-#include "support/TestSandbox.h"
+#include "support/TableRows.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -106,47 +106,36 @@ class TestLayering : public QObject {
     Q_OBJECT
 
 private slots:
-    void problemsAreFound_data();
-    void problemsAreFound();
-    void sourcesKeepTheirLayers();
+    void problemsAreFound_data() {
+        columns<QString, QByteArray, QString>({"file", "text", "problem"});
+        row("core uses a widget", "core/io/A.cpp", QByteArray("#include <QWidget>"),
+            "core/io/A.cpp:1: QWidget is not a Qt Core header");
+        row("core uses the windows", "core/exec/A.cpp", QByteArray("#include \"gui/common/Dialogs.h\""),
+            "core/exec/A.cpp:1: gui/common/Dialogs.h reaches from the core into the windows");
+        row("a lower area uses a higher one", "core/io/A.h", QByteArray("#pragma once\n#include \"core/config/C.h\""),
+            "core/io/A.h:2: core/config/C.h reaches up to a higher area");
+        row("a panel uses the program", "gui/settings/A.cpp", QByteArray("#include \"app/MainWindow.h\""),
+            "gui/settings/A.cpp:1: app/MainWindow.h reaches up into the program");
+        row("an include without its library", "gui/common/A.cpp", QByteArray("#include \"Twips.h\""),
+            "gui/common/A.cpp:1: Twips.h does not name its library and area");
+        row("a loop", "core/io/A.cpp", QByteArray("#include \"core/config/B.h\""),
+            "a loop between folders: core/config -> core/io -> core/config");
+    }
+
+    void problemsAreFound() {
+        QTemporaryDir tree;
+        writeFile(tree.filePath(cell<QString>("file")), cell<QByteArray>("text"));
+        writeFile(tree.filePath("core/config/B.h"), "#include \"core/io/A.h\"\n");
+        const QStringList problems = layeringProblems(tree.path(), QStringLiteral(QT_CORE_INCLUDE_DIR));
+        QVERIFY2(problems.contains(cell<QString>("problem")), qPrintable(problems.join(u'\n')));
+    }
+
+    void sourcesKeepTheirLayers() {
+        const QStringList problems =
+            layeringProblems(QStringLiteral(MARQUEON_SOURCE_DIR "/src"), QStringLiteral(QT_CORE_INCLUDE_DIR));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
 };
-
-void TestLayering::problemsAreFound_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("core uses a widget") << "core/io/A.cpp" << QByteArray("#include <QWidget>")
-                                        << "core/io/A.cpp:1: QWidget is not a Qt Core header";
-    QTest::newRow("core uses the windows") << "core/exec/A.cpp" << QByteArray("#include \"gui/common/Dialogs.h\"")
-                                           << "core/exec/A.cpp:1: gui/common/Dialogs.h reaches from the core into "
-                                              "the windows";
-    QTest::newRow("a lower area uses a higher one")
-        << "core/io/A.h" << QByteArray("#pragma once\n#include \"core/config/AppState.h\"")
-        << "core/io/A.h:2: core/config/AppState.h reaches up to a higher area";
-    QTest::newRow("a panel uses the program") << "gui/settings/A.cpp" << QByteArray("#include \"app/MainWindow.h\"")
-                                              << "gui/settings/A.cpp:1: app/MainWindow.h reaches up into the program";
-    QTest::newRow("an include without its library") << "gui/common/A.cpp" << QByteArray("#include \"Twips.h\"")
-                                                    << "gui/common/A.cpp:1: Twips.h does not name its library and area";
-    QTest::newRow("a loop") << "core/io/A.cpp" << QByteArray("#include \"core/config/B.h\"")
-                            << "a loop between folders: core/config -> core/io -> core/config";
-}
-
-void TestLayering::problemsAreFound() {
-    QFETCH(QString, file);
-    QFETCH(QByteArray, text);
-    QFETCH(QString, problem);
-    QTemporaryDir tree;
-    writeFile(tree.filePath(file), text);
-    writeFile(tree.filePath("core/config/B.h"), "#include \"core/io/A.h\"\n");
-    QVERIFY2(layeringProblems(tree.path(), QStringLiteral(QT_CORE_INCLUDE_DIR)).contains(problem),
-             qPrintable(layeringProblems(tree.path(), QStringLiteral(QT_CORE_INCLUDE_DIR)).join(u'\n')));
-}
-
-void TestLayering::sourcesKeepTheirLayers() {
-    const QStringList problems =
-        layeringProblems(QStringLiteral(MARQUEON_SOURCE_DIR "/src"), QStringLiteral(QT_CORE_INCLUDE_DIR));
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-}
 
 QTEST_GUILESS_MAIN(TestLayering)
 #include "TestLayering.moc"
