@@ -14,11 +14,12 @@ namespace app {
 using config::GameView;
 
 ListController::ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
-                               config::SavedView& view, QObject* parent)
+                               const exec::Emulator& emulator, config::SavedView& view, QObject* parent)
     : QObject(parent)
     , m_panel(panel)
     , m_status(status)
     , m_state(state)
+    , m_emulator(emulator)
     , m_view(view) {
     for (GameView each : config::AllGameViews) {
         gui::GameListView* games = list(each);
@@ -104,7 +105,7 @@ const catalogue::GameRecord* ListController::selectedGame() const {
 
 bool ListController::selectedPlayable() const {
     const catalogue::GameRecord* game = selectedGame();
-    return game && settings::describeGame(*game, shown(), m_state).canPlay;
+    return game && settings::describeGame(*game, shown(), m_state, m_emulator).canPlay;
 }
 
 void ListController::saveSelection() {
@@ -128,7 +129,7 @@ void ListController::showDetails() {
         m_status->clearGame();
         return;
     }
-    m_status->showGame(settings::describeGame(*game, shown(), m_state));
+    m_status->showGame(settings::describeGame(*game, shown(), m_state, m_emulator));
     if (m_newRomFound)
         m_status->showSettings(QStringLiteral("New ROM Found"));
 }
@@ -142,7 +143,7 @@ void ListController::showScreenShot() {
         m_panel->hideNotice();
         return;
     }
-    m_panel->showPicture(settings::describeGame(*game, shown(), m_state).screenShot);
+    m_panel->showPicture(settings::describeGame(*game, shown(), m_state, m_emulator).screenShot);
 }
 
 void ListController::setScreenShots(bool on) {
@@ -190,14 +191,14 @@ void ListController::auditStarted() {
     if (!game || shown() != GameView::Uninstalled)
         return;
     m_audited = *game;
-    m_newRomFound = m_state.hasArchive(game->romName());
+    m_newRomFound = m_emulator.isInstalled(game->romName());
     showDetails();
 }
 
 void ListController::auditEnded() {
     const std::optional<catalogue::GameRecord> audited = std::exchange(m_audited, std::nullopt);
     m_newRomFound = false;
-    if (!audited || !m_state.hasArchive(audited->romName()))
+    if (!audited || !m_emulator.isInstalled(audited->romName()))
         return;
     catalogue::GameListModel* uninstalled = list(GameView::Uninstalled)->games();
     int row = m_view.list(GameView::Uninstalled).index - 1;

@@ -3,6 +3,7 @@
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
+#include "core/exec/Emulator.h"
 
 #include <QObject>
 
@@ -23,7 +24,7 @@ class ListController : public QObject {
     Q_OBJECT
 public:
     ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
-                   config::SavedView& view, QObject* parent = nullptr);
+                   const exec::Emulator& emulator, config::SavedView& view, QObject* parent = nullptr);
 
     void clear();
     // Fills the lists, each sorted by its saved column and order.
@@ -72,6 +73,7 @@ private:
     gui::GameListPanel* m_panel;
     gui::GameStatusView* m_status;
     const config::AppState& m_state;
+    const exec::Emulator& m_emulator;
     config::SavedView& m_view;
     bool m_anyShown = false;
     std::optional<catalogue::GameRecord> m_audited; // the uninstalled game whose audit is open

@@ -84,6 +84,7 @@ MainWindow::MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* 
     , m_state(state)
     , m_dialogs(dialogs)
     , m_runner(dialogs)
+    , m_emulator(state)
     , m_settings(state) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
@@ -151,14 +152,14 @@ void MainWindow::createControls() {
     setStatusBar(m_statusView);
 
     m_host = new PanelHost(m_listPanel, m_statusView, this);
-    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_view, this);
+    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_emulator, m_view, this);
     m_settingsPanel = new gui::SettingsPanel(m_settings, m_dialogs, central);
     m_textPanel = new gui::TextPanel(central);
     m_maintenancePanel = new gui::MaintenancePanel(m_state, m_dialogs, central);
     m_host->addPanel(Panel::Settings, m_settingsPanel);
     m_host->addPanel(Panel::Text, m_textPanel);
     m_host->addPanel(Panel::Maintenance, m_maintenancePanel);
-    m_textCommands = new TextCommands(m_textPanel, *m_host, *m_lists, m_state, m_runner, m_dialogs, this);
+    m_textCommands = new TextCommands(m_textPanel, *m_host, *m_lists, m_state, m_emulator, m_runner, m_dialogs, this);
 
     connect(m_host, &PanelHost::changed, this, &MainWindow::updateActions);
     connect(m_host, &PanelHost::aboutToOpen, m_lists, &ListController::saveSelection);
@@ -293,7 +294,7 @@ void MainWindow::play() {
     m_lists->saveSelection();
     const catalogue::GameRecord* game = m_lists->selectedGame();
     if (m_lists->shown() == GameView::Uninstalled ||
-        (m_lists->shown() == GameView::All && game && !m_state.hasArchive(game->romName()))) {
+        (m_lists->shown() == GameView::All && game && !m_emulator.isInstalled(game->romName()))) {
         m_dialogs.message(QStringLiteral("This game is not installed."), gui::Dialogs::Icon::Information);
         m_lists->restoreSelection();
         return;
@@ -321,7 +322,7 @@ void MainWindow::play() {
 
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(true);
-    const bool goOn = m_runner.run(exec::MameCommands(m_state).play(line.arguments));
+    const bool goOn = m_runner.run(m_emulator.play(line.arguments));
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(false);
     if (!goOn)
@@ -376,7 +377,7 @@ void MainWindow::showOptions() {
 }
 
 void MainWindow::showAbout() {
-    gui::AboutBox about(m_state, m_runner, this);
+    gui::AboutBox about(m_emulator, m_runner, this);
     about.exec();
 }
 

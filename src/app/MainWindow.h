@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/catalogue/Actions.h"
+#include "core/catalogue/CatalogueInfo.h"
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
+#include "core/exec/Emulator.h"
 #include "core/settings/SettingsSession.h"
 #include "gui/common/EmulatorRunner.h"
 
@@ -88,7 +90,9 @@ private:
     config::AppState& m_state;
     gui::Dialogs& m_dialogs;
     gui::EmulatorRunner m_runner;
+    exec::Emulator m_emulator;
     config::SavedView m_view;
+    catalogue::CatalogueInfo m_catalogue; // what is known beside the catalogue
     settings::SettingsSession m_settings;
     QPointer<gui::SplashWindow> m_splash;
     bool m_startingUp = false;

@@ -46,12 +46,17 @@ bool MainWindow::load() {
     // A folder that exists already is no error.
     QDir().mkpath(m_state.settingsPath());
     QDir().mkpath(m_state.reportsPath());
+    // A catalogue without a word beside it was built from the classic emulator.
+    m_catalogue = catalogue::readCatalogueInfo(m_state.catalogueInfoPath()).value_or(catalogue::CatalogueInfo{});
+    m_emulator.setInterface(m_catalogue.interface);
+    m_emulator.setRomless(m_catalogue.romless);
 
     if (!readOptionsOrSetUp())
         return false;
 
     showSplash();
-    if (!QFileInfo::exists(m_state.listingPath()) || !QFileInfo::exists(m_state.cataloguePath())) {
+    const bool listingNeeded = m_emulator.listingFormat() == exec::ListingFormat::ListInfo;
+    if ((listingNeeded && !QFileInfo::exists(m_state.listingPath())) || !QFileInfo::exists(m_state.cataloguePath())) {
         if (!rebuildCatalogue(*m_splash))
             return false;
     }
@@ -106,9 +111,11 @@ bool MainWindow::readOptionsOrSetUp() {
 
 bool MainWindow::rebuildCatalogue(exec::Progress& progress) {
     gui::BusyPointer busy;
-    const catalogue::CatalogueBuild build = catalogue::buildCatalogue(m_runner.runner(), m_state, progress);
+    const catalogue::CatalogueBuild build = catalogue::buildCatalogue(m_runner.runner(), m_emulator, m_state, progress);
     if (!m_runner.report(build.run))
         return false;
+    if (build.extraction.outcome == catalogue::Extraction::Outcome::Written)
+        m_catalogue = build.info;
     if (const QString problem = catalogue::extractionProblem(build.extraction); !problem.isEmpty())
         m_dialogs.message(problem, gui::Dialogs::Icon::Exclamation);
     return true;
@@ -122,8 +129,8 @@ bool MainWindow::loadLists(exec::Progress& progress) {
     if (choice == config::ListChoice::None)
         return true;
     const config::Directories& d = m_state.directories;
-    const catalogue::LoadSettings settings{m_state.cataloguePath(), d.retroRoms, d.neoGeoRoms,
-                                           m_state.preferences.hideClones};
+    catalogue::LoadSettings settings{m_state.cataloguePath(),        d.retroRoms, d.neoGeoRoms,
+                                     m_state.preferences.hideClones, &m_emulator, m_catalogue.neoGeoFrom};
     catalogue::GameLists lists;
     {
         gui::BusyPointer busy;
@@ -132,6 +139,7 @@ bool MainWindow::loadLists(exec::Progress& progress) {
     if (lists.damaged) {
         if (!rebuildCatalogue(progress))
             return false;
+        settings.neoGeoFrom = m_catalogue.neoGeoFrom;
         gui::BusyPointer busy;
         lists = catalogue::loadGames(choice, settings, progress);
     }

@@ -25,12 +25,14 @@ namespace app {
 using gui::Dialogs;
 
 TextCommands::TextCommands(gui::TextPanel* panel, PanelHost& host, ListController& lists, config::AppState& state,
-                           gui::EmulatorRunner& runner, gui::Dialogs& dialogs, QObject* parent)
+                           const exec::Emulator& emulator, gui::EmulatorRunner& runner, gui::Dialogs& dialogs,
+                           QObject* parent)
     : QObject(parent)
     , m_panel(panel)
     , m_host(host)
     , m_lists(lists)
     , m_state(state)
+    , m_emulator(emulator)
     , m_runner(runner)
     , m_dialogs(dialogs) {
     connect(m_panel->returnButton(), &QPushButton::clicked, this, &TextCommands::leave);
@@ -56,9 +58,8 @@ void TextCommands::audit() {
     {
         BusyScope running(m_host);
         m_panel->returnButton()->setEnabled(false);
-        const exec::MameCommands commands(m_state);
-        const QList<exec::Command> queries = {commands.verifyRoms(rom), commands.verifySamples(rom),
-                                              commands.listRoms(rom), commands.listSamples(rom)};
+        const QList<exec::Command> queries = {m_emulator.verifyRoms(rom), m_emulator.verifySamples(rom),
+                                              m_emulator.listRoms(rom), m_emulator.listSamples(rom)};
         for (const exec::Command& query : queries) {
             if (!m_runner.run(query))
                 return;
@@ -97,7 +98,7 @@ void TextCommands::createReport(exec::Report report) {
     {
         BusyScope running(m_host);
         m_panel->returnButton()->setEnabled(false);
-        if (!m_runner.run(exec::MameCommands(m_state).verifyAll(report)))
+        if (!m_runner.run(m_emulator.verifyAll(report)))
             return;
     }
     // A run that left no report shows the summary error: the panel still opens and returns.

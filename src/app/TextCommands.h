@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exec/MameCommands.h"
+#include "core/exec/Emulator.h"
 
 #include <QObject>
 
@@ -25,7 +25,8 @@ class TextCommands : public QObject {
     Q_OBJECT
 public:
     TextCommands(gui::TextPanel* panel, PanelHost& host, ListController& lists, config::AppState& state,
-                 gui::EmulatorRunner& runner, gui::Dialogs& dialogs, QObject* parent = nullptr);
+                 const exec::Emulator& emulator, gui::EmulatorRunner& runner, gui::Dialogs& dialogs,
+                 QObject* parent = nullptr);
 
     void audit();
     void history();
@@ -46,6 +47,7 @@ private:
     PanelHost& m_host;
     ListController& m_lists;
     config::AppState& m_state;
+    const exec::Emulator& m_emulator;
     gui::EmulatorRunner& m_runner;
     gui::Dialogs& m_dialogs;
     bool m_editingConfig = false;

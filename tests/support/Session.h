@@ -115,6 +115,7 @@ public:
                           QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
     }
     void clickRow(gui::GameListView* view, int row, bool twice = false) {
+        view->scrollTo(view->model()->index(row, 0));
         const QRect rect = view->visualRect(view->model()->index(row, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
         if (twice)

@@ -1,5 +1,8 @@
 #include "Audit.h"
 
+#include "Control.h"
+#include "RomSets.h"
+
 #include <cstdio>
 #include <string>
 #include <system_error>
@@ -25,21 +28,6 @@ std::optional<std::filesystem::path> findRomZip(const Directories& dirs, const s
     return findIn(dirs.romPaths, name + ".zip");
 }
 
-bool romInSet(const Game& set, std::uint32_t crc) {
-    for (const Rom& r : set.roms)
-        if (r.crc == crc)
-            return true;
-    return false;
-}
-
-// The sets the loader falls back to for a ROM missing from the game's own archive: the romof chain.
-std::vector<const Game*> ancestors(const Game& game, const Catalogue& cat) {
-    std::vector<const Game*> chain;
-    for (const Game* g = cat.find(game.romOf); g && chain.size() < 8; g = cat.find(g->romOf))
-        chain.push_back(g);
-    return chain;
-}
-
 SetAudit auditRomSet(const Game& game, const Catalogue& cat, const Directories& dirs) {
     SetAudit audit;
     if (game.roms.empty())
@@ -54,12 +42,10 @@ SetAudit auditRomSet(const Game& game, const Catalogue& cat, const Directories& 
         if (findRomZip(dirs, g->name))
             present.push_back(g);
 
-    // The demo's way to have a damaged archive: marker words anywhere in the file. BADCRC or BADLEN spoil the
-    // first ROM, MISSING drops the last one.
-    const std::string content = own ? readWholeFile(*own).value_or("") : "";
-    const bool badCrc = content.find("BADCRC") != std::string::npos;
-    const bool badLength = content.find("BADLEN") != std::string::npos;
-    const bool missingLast = content.find("MISSING") != std::string::npos;
+    const Markers markers = own ? readMarkers(*own) : Markers{};
+    const bool badCrc = markers.badCrc;
+    const bool badLength = markers.badLength;
+    const bool missingLast = markers.missingLast;
     const std::size_t last = game.roms.size() - 1;
 
     bool problem = false, noGoodDump = false;
@@ -146,6 +132,7 @@ public:
                 return;
             result = Result::Bad;
         }
+        beginItem(m_out);
         for (const std::string& line : audit.lines)
             m_out << line << '\n';
         const bool ok = result != Result::Bad;

@@ -40,11 +40,18 @@ Rom parseRom(std::string_view rest) {
             rom.size = std::strtol(w[++i].c_str(), nullptr, 10);
         else if (w[i] == "crc" && hasValue)
             rom.crc = static_cast<std::uint32_t>(std::strtoul(w[++i].c_str(), nullptr, 16));
-        else if (w[i] == "baddump" || w[i] == "nodump")
+        else if (w[i] == "region" && hasValue)
+            rom.region = w[++i];
+        else if (w[i] == "offs" && hasValue)
+            rom.offset = w[++i];
+        else if (w[i] == "baddump")
             rom.goodDump = false;
+        else if (w[i] == "nodump")
+            rom.noDump = true;
     }
-    if (rom.crc == 0)
-        rom.goodDump = false;
+    // A zero CRC is how a listing writes a ROM nobody has dumped.
+    rom.noDump = rom.noDump || rom.crc == 0;
+    rom.goodDump = rom.goodDump && !rom.noDump;
     return rom;
 }
 
@@ -98,6 +105,8 @@ Catalogue Catalogue::parse(std::string_view listing) {
             current->samples.emplace_back(value);
         } else if (key == "rom") {
             current->roms.push_back(parseRom(value));
+        } else {
+            parseDetail(*current, key, value);
         }
     }
     for (std::size_t i = 0; i < cat.m_games.size(); ++i)

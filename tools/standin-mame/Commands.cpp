@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include "Control.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace standin {
@@ -28,6 +31,7 @@ int forEachMatch(const Catalogue& cat, std::string_view pattern, std::ostream& o
     for (const Game& game : cat.games()) {
         if (wildcardMatch(pattern, game.name)) {
             any = true;
+            beginItem(out);
             each(game);
         }
     }
@@ -60,6 +64,19 @@ int listSamples(const Catalogue& cat, std::string_view pattern, std::ostream& ou
         for (const std::string& sample : game.samples)
             out << sample << '\n';
     });
+}
+
+void printListInfo(std::string_view listing, std::ostream& out) {
+    std::size_t pos = 0;
+    while (pos < listing.size()) {
+        const std::size_t end = std::min(listing.find('\n', pos), listing.size() - 1) + 1;
+        const std::string_view line = listing.substr(pos, end - pos);
+        // Each block is an item: a slow run pauses before it.
+        if (line.starts_with("game (") || line.starts_with("resource ("))
+            beginItem(out);
+        out << line;
+        pos = end;
+    }
 }
 
 void printHelp(const char* argv0, std::ostream& out) {

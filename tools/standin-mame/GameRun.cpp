@@ -7,11 +7,9 @@
 #include <system_error>
 
 namespace standin {
-namespace {
-
 namespace fs = std::filesystem;
 
-bool writeFile(const fs::path& file, const std::string& content, std::ios::openmode mode = std::ios::trunc) {
+bool writeFile(const fs::path& file, const std::string& content, std::ios::openmode mode) {
     std::error_code ec;
     if (file.has_parent_path())
         fs::create_directories(file.parent_path(), ec);
@@ -20,7 +18,6 @@ bool writeFile(const fs::path& file, const std::string& content, std::ios::openm
     return static_cast<bool>(out);
 }
 
-// Record how the front end started us: tests read these to check the command line it built.
 void recordArguments(const std::vector<std::string>& args) {
     std::string perLine, joined;
     for (const std::string& a : args) {
@@ -30,8 +27,6 @@ void recordArguments(const std::vector<std::string>& args) {
     writeFile("standin-lastrun.txt", perLine);
     writeFile("standin-runs.log", joined + '\n', std::ios::app);
 }
-
-} // namespace
 
 int runGame(const Catalogue& cat, const Directories& dirs, const std::vector<std::string>& args) {
     // Recorded before the name is checked, so a test also sees what a start of an unknown game was given.

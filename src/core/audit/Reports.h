@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/exec/MameCommands.h"
+#include "core/exec/Emulator.h"
 
 #include <QString>
 

@@ -3,14 +3,8 @@
 #include "core/exec/Progress.h"
 #include "core/io/LineReader.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-
-#ifndef Q_OS_WIN
-#include <dirent.h>
-#endif
 
 namespace catalogue {
 namespace {
@@ -42,8 +36,9 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
     }
     const bool needRetro = rules.installed != Installed::InNeoGeo;
     const bool needNeo = rules.installed != Installed::InRetro;
-    const ArchiveIndex retro(needRetro ? settings.romPath : QString());
-    const ArchiveIndex neo(needNeo ? settings.neoRomPath : QString());
+    const exec::Interface interface = settings.emulator ? settings.emulator->interface() : exec::Interface::Classic;
+    const exec::RomSetIndex retro(needRetro ? settings.romPath : QString(), interface);
+    const exec::RomSetIndex neo(needNeo ? settings.neoRomPath : QString(), interface);
 
     io::LineReader file(settings.cataloguePath);
     RecordReader reader;
@@ -52,13 +47,14 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
     lists.all.reserve(expected);
     bool started = !rules.fromBoundary;
     QByteArrayView line;
-    while (file.next(line)) {
+    for (int position = 0; file.next(line); ++position) {
         std::optional<GameRecord> game = reader.parse(line);
         if (!game) {
             lists.damaged = true;
             continue;
         }
-        const bool boundary = game->description() == NeoGeoBoundary;
+        const bool boundary =
+            settings.neoGeoFrom >= 0 ? position == settings.neoGeoFrom : game->description() == NeoGeoBoundary;
         if (rules.toBoundary && boundary)
             break;
         started = started || boundary;
@@ -68,8 +64,9 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
             continue;
         if (settings.hideClones && game->isClone())
             continue;
-        const bool installed =
-            (needRetro && retro.contains(game->romName())) || (needNeo && neo.contains(game->romName()));
+        const bool installed = (needRetro && retro.contains(game->romName())) ||
+                               (needNeo && neo.contains(game->romName())) ||
+                               (settings.emulator && settings.emulator->needsNoRoms(game->romName()));
         (installed ? lists.installed : lists.uninstalled).append(*game);
         lists.all.append(std::move(*game));
         // Often enough to see the count rise, seldom enough to cost nothing.
@@ -82,42 +79,6 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
 }
 
 } // namespace
-
-ArchiveIndex::ArchiveIndex(const QString& directory) {
-    if (directory.isNull())
-        return;
-    const QString path = directory.isEmpty() ? QStringLiteral(".") : directory;
-#ifdef Q_OS_WIN
-    QDirIterator it(path, {QStringLiteral("*.zip")}, QDir::Files | QDir::Hidden);
-    while (it.hasNext()) {
-        QString name = it.nextFileInfo().fileName();
-        name.chop(4);
-        m_names.insert(name.toLower());
-    }
-#else
-    // One pass over the directory entries; only links and unknown types need a closer look.
-    DIR* folder = ::opendir(QFile::encodeName(path).constData());
-    if (!folder)
-        return;
-    while (const dirent* entry = ::readdir(folder)) {
-        const QByteArrayView name(entry->d_name);
-        if (!name.endsWith(".zip") || name.size() <= 4)
-            continue;
-        if (entry->d_type != DT_REG && !QFileInfo(QDir(path).filePath(QFile::decodeName(entry->d_name))).isFile())
-            continue;
-        m_names.insert(QFile::decodeName(name.chopped(4).toByteArray()));
-    }
-    ::closedir(folder);
-#endif
-}
-
-bool ArchiveIndex::contains(const QString& romName) const {
-#ifdef Q_OS_WIN
-    return m_names.contains(romName.toLower());
-#else
-    return m_names.contains(romName);
-#endif
-}
 
 QString RecordReader::shared(QByteArrayView text) {
     // A raw-data key looks the text up without copying it.
@@ -137,11 +98,21 @@ std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
             ++pos;
         qsizetype end;
         QByteArrayView text;
+        QByteArray unquoted; // a text holding quotes, which stand doubled in the line
         if (pos < size && line[pos] == '"') {
-            const qsizetype close = line.indexOf('"', pos + 1);
+            qsizetype close = line.indexOf('"', pos + 1);
+            while (close >= 0 && close + 1 < size && line[close + 1] == '"') {
+                unquoted += line.sliced(pos + 1, close - pos);
+                pos = close + 1;
+                close = line.indexOf('"', pos + 1);
+            }
             if (close < 0)
                 return std::nullopt;
             text = line.sliced(pos + 1, close - pos - 1);
+            if (!unquoted.isEmpty()) {
+                unquoted += text;
+                text = unquoted;
+            }
             // Anything between the closing quote and the comma is not part of the field.
             end = line.indexOf(',', close + 1);
         } else {

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/GameRecord.h"
 #include "core/config/AppState.h"
+#include "core/exec/Emulator.h"
 
 #include <QByteArrayView>
 #include <QHash>
@@ -16,22 +17,10 @@ class Progress;
 
 namespace catalogue {
 
-// The ROM archives in one directory, listed once so that a catalogue of tens of thousands
-// of games needs no file-exists call per game.
-class ArchiveIndex {
-public:
-    explicit ArchiveIndex(const QString& directory);
-    // Whether <directory><romName>.zip exists.
-    bool contains(const QString& romName) const;
-
-private:
-    QSet<QString> m_names;
-};
-
 // Reads catalogue lines: ten comma-separated fields, a field that begins with a double quote
-// running to the next one. Nothing when a line is damaged (fewer or more than ten fields, or a
-// quote left open). Texts that recur from game to game (years, statuses, makers, displays,
-// origins) are shared between records instead of held once per game.
+// running to the next one (two quotes in a row stand for one quote in the text). Nothing when a
+// line is damaged (fewer or more than ten fields, or a quote left open). Texts that recur from game to game (years,
+// statuses, makers, displays, origins) are shared between records instead of held once per game.
 class RecordReader {
 public:
     std::optional<GameRecord> parse(QByteArrayView line);
@@ -55,14 +44,17 @@ struct LoadSettings {
     QString romPath;
     QString neoRomPath;
     bool hideClones = false;
+    const exec::Emulator* emulator = nullptr; // finds the ROM sets; the classic emulator's way when none
+    int neoGeoFrom = -1;                      // the first Neo-Geo game's position; -1: by its description
 };
 
 // The games of a list choice from the catalogue:
-// - Retro: every game before the first one described "NAM-1975", but for the test entries
-//   "sentetst" and "sfzch"; installed when the archive lies in the Retro ROM directory.
-// - All: every game; installed when the archive lies in either ROM directory.
-// - Neo-Geo: from the game described "NAM-1975" to the end; installed when the archive lies in
-//   the Neo-Geo ROM directory.
+// - Retro: every game before the Neo-Geo run, but for the test entries "sentetst" and "sfzch";
+//   installed when its set lies in the Retro ROM directory.
+// - All: every game; installed when its set lies in either ROM directory.
+// - Neo-Geo: the Neo-Geo run to the end; installed when its set lies in the Neo-Geo ROM directory.
+// The Neo-Geo run begins at the game described "NAM-1975", or where the catalogue says. A game
+// that needs no ROM file is installed wherever it is.
 // No list choice loads nothing.
 GameLists loadGames(config::ListChoice choice, const LoadSettings& settings, exec::Progress& progress);
 

@@ -1,8 +1,8 @@
 #include "core/catalogue/GameInfo.h"
 
 #include "core/catalogue/GameRecord.h"
+#include "core/catalogue/ListXmlImport.h"
 #include "core/config/AppState.h"
-#include "core/exec/MameCommands.h"
 #include "core/exec/Progress.h"
 #include "core/io/LineReader.h"
 
@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <array>
+#include <atomic>
 #include <cstring>
 
 namespace catalogue {
@@ -211,25 +212,124 @@ Extraction createGameInfo(const QString& listingPath, const QString& cataloguePa
 }
 
 QString extractionProblem(const Extraction& extraction) {
+    const QString kept = QStringLiteral("  The game list was not updated.");
     switch (extraction.outcome) {
     case Extraction::Outcome::ListingUnreadable:
-        return QStringLiteral("Cannot read listinfo.txt.  The game list was not updated.");
+        return QStringLiteral("Cannot read listinfo.txt.") + kept;
     case Extraction::Outcome::NoGames:
-        return QStringLiteral("M.A.M.E. listed no games.  The game list was not updated.");
+        return QStringLiteral("M.A.M.E. listed no games.") + kept;
     case Extraction::Outcome::CatalogueUnwritable:
-        return QStringLiteral("Cannot write gameinfo.txt.  The game list was not updated.");
+        return QStringLiteral("Cannot write gameinfo.txt.") + kept;
+    case Extraction::Outcome::UnknownEmulator:
+        return QStringLiteral("The program in the M.A.M.E. directory does not answer as M.A.M.E. does (it says \"") +
+               extraction.detail + QStringLiteral("\").") + kept;
+    case Extraction::Outcome::EmulatorFailed:
+        return QStringLiteral("M.A.M.E. stopped before it had listed all its games (") + extraction.detail +
+               QStringLiteral(").") + kept;
+    case Extraction::Outcome::BadDocument:
+        return QStringLiteral("M.A.M.E.'s list of games cannot be read at ") + extraction.detail + u'.' + kept;
     case Extraction::Outcome::Written:
         break;
     }
     return QString();
 }
 
-CatalogueBuild buildCatalogue(exec::CommandRunner& runner, const config::AppState& state, exec::Progress& progress) {
+namespace {
+
+// Today's listing, read as the emulator writes it; the catalogue is written only when the whole
+// document arrived, well-formed, with games in it.
+Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emulator, const config::AppState& state,
+                         exec::Progress& progress, exec::RunResult& run, CatalogueInfo& info) {
+    progress.setMessage(QStringLiteral("Creating gameinfo.txt..."));
+    // The document is read where it arrives, beside the emulator writing it; the count is shown
+    // from the caller's thread.
+    struct Reading final : exec::RunObserver {
+        ListXmlImport import;
+        std::atomic<int> games = 0;
+        exec::Progress& progress;
+        explicit Reading(exec::Progress& shown)
+            : progress(shown) {}
+        void output(QByteArrayView data) override {
+            import.addData(data);
+            games = import.games();
+        }
+        void tick() override { progress.setCount(games); }
+    } reading(progress);
+    run = runner.run(emulator.listing(), &reading);
+    ListXmlImport& import = reading.import;
+    Extraction result;
+    if (run.status != exec::RunResult::Status::Finished || run.exitCode != 0) {
+        result.outcome = Extraction::Outcome::EmulatorFailed;
+        result.detail = run.status == exec::RunResult::Status::Finished
+                            ? QStringLiteral("exit status %1").arg(run.exitCode)
+                            : QStringLiteral("it did not end normally");
+        if (!run.lastErrorLine.isEmpty())
+            result.detail += QStringLiteral(": ") + run.lastErrorLine;
+    } else if (!import.finish()) {
+        result.outcome = Extraction::Outcome::BadDocument;
+        result.detail = import.errorText();
+    } else if (import.games() == 0) {
+        result.outcome = Extraction::Outcome::NoGames;
+    }
+    progress.setMessage(QString());
+    if (result.outcome != Extraction::Outcome::Written)
+        return result;
+    result.games = import.games();
+    info = CatalogueInfo{exec::Interface::Today, import.neoGeoFrom(), import.romless()};
+    QSaveFile catalogue(state.cataloguePath());
+    if (!catalogue.open(QIODevice::WriteOnly) || catalogue.write(import.catalogue()) < 0 || !catalogue.commit() ||
+        !writeCatalogueInfo(state.catalogueInfoPath(), info))
+        result.outcome = Extraction::Outcome::CatalogueUnwritable;
+    return result;
+}
+
+// Which emulator answers: its banner says. A program that could not be started says nothing,
+// and the interface stays as it was.
+std::optional<QString> findInterface(exec::CommandRunner& runner, exec::Emulator& emulator, exec::RunResult& run) {
+    struct Banner final : exec::RunObserver {
+        QByteArray text;
+        void output(QByteArrayView data) override {
+            if (text.size() < (1 << 16))
+                text += data;
+        }
+    } answer;
+    run = runner.run(emulator.banner(), &answer);
+    const QByteArray& banner = answer.text;
+    if (run.status != exec::RunResult::Status::Finished)
+        return std::nullopt;
+    if (const std::optional<exec::Interface> interface = exec::interfaceFromHelp(banner)) {
+        emulator.setInterface(*interface);
+        return std::nullopt;
+    }
+    return QString::fromLatin1(banner.trimmed().split('\n').value(0).trimmed().left(80));
+}
+
+} // namespace
+
+CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emulator, const config::AppState& state,
+                              exec::Progress& progress) {
     CatalogueBuild build;
     progress.setMessage(QStringLiteral("Creating listinfo.txt..."));
-    build.run = runner.run(exec::MameCommands(state).listInfo());
-    if (build.run.status != exec::RunResult::Status::NoDirectory)
-        build.extraction = createGameInfo(state.listingPath(), state.cataloguePath(), progress);
+    if (const std::optional<QString> stranger = findInterface(runner, emulator, build.run)) {
+        build.extraction = {Extraction::Outcome::UnknownEmulator, 0, *stranger};
+        return build;
+    }
+    if (build.run.status == exec::RunResult::Status::NoDirectory ||
+        build.run.status == exec::RunResult::Status::DriveFault)
+        return build;
+    if (emulator.listingFormat() == exec::ListingFormat::ListXml) {
+        build.extraction = importListXml(runner, emulator, state, progress, build.run, build.info);
+    } else {
+        build.run = runner.run(emulator.listing());
+        if (build.run.status != exec::RunResult::Status::NoDirectory) {
+            build.extraction = createGameInfo(state.listingPath(), state.cataloguePath(), progress);
+            // A classic catalogue needs nothing beside it.
+            if (build.extraction.outcome == Extraction::Outcome::Written)
+                QFile::remove(state.catalogueInfoPath());
+        }
+    }
+    if (build.extraction.outcome == Extraction::Outcome::Written)
+        emulator.setRomless(build.info.romless);
     return build;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/CatalogueInfo.h"
 #include "core/exec/CommandRunner.h"
 
 #include <QString>
@@ -20,8 +21,12 @@ struct Extraction {
         ListingUnreadable, // the listing could not be opened; the catalogue was left as it was
         NoGames,           // the listing held no game; the catalogue was left as it was
         CatalogueUnwritable,
+        UnknownEmulator, // the program in the MAME directory answers as no emulator Marqueon knows
+        EmulatorFailed,  // the emulator ended with an error, or died, while listing
+        BadDocument,     // today's listing is no well-formed document; detail says where
     } outcome = Outcome::Written;
     int games = 0;
+    QString detail;
 };
 
 // Turns the listing into the catalogue, one quoted, comma-separated line per game. The
@@ -32,12 +37,15 @@ Extraction createGameInfo(const QString& listingPath, const QString& cataloguePa
 // The message for an extraction that left the catalogue as it was; empty when it was written.
 QString extractionProblem(const Extraction& extraction);
 
-// A catalogue build: the emulator's listing, then the extraction (skipped when the emulator
-// could not be run in its directory at all).
+// A catalogue build: the emulator's banner tells its interface, then its listing becomes the
+// catalogue (nothing is extracted when the emulator could not be run in its directory at all).
+// The catalogue and what is kept beside it are replaced only by a complete, good listing.
 struct CatalogueBuild {
-    exec::RunResult run;
+    exec::RunResult run; // the last run
     Extraction extraction;
+    CatalogueInfo info; // as written beside the catalogue
 };
-CatalogueBuild buildCatalogue(exec::CommandRunner& runner, const config::AppState& state, exec::Progress& progress);
+CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emulator, const config::AppState& state,
+                              exec::Progress& progress);
 
 } // namespace catalogue

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace config {
 namespace {
@@ -99,6 +98,10 @@ QString AppState::cataloguePath() const {
     return reportsPath() + CatalogueFileName;
 }
 
+QString AppState::catalogueInfoPath() const {
+    return reportsPath() + QStringLiteral("emulator.txt");
+}
+
 QString AppState::shortAppPath() const {
     return io::shortCommandPath(appPath);
 }
@@ -109,11 +112,6 @@ QString AppState::shortMamePath() const {
 
 QString AppState::mameExecutable() const {
     return directories.mame + mameFileName();
-}
-
-bool AppState::hasArchive(const QString& romName) const {
-    const QString archive = romName + QStringLiteral(".zip");
-    return QFileInfo::exists(directories.retroRoms + archive) || QFileInfo::exists(directories.neoGeoRoms + archive);
 }
 
 } // namespace config

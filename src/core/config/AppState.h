@@ -59,6 +59,7 @@ struct AppState {
     QString reportsPath() const;  // ends with a separator
     QString listingPath() const;  // the emulator's game information
     QString cataloguePath() const;
+    QString catalogueInfoPath() const; // what the catalogue cannot say itself
 
     // The forms paths take inside emulator command lines.
     QString shortAppPath() const;
@@ -66,8 +67,6 @@ struct AppState {
 
     // The emulator's executable in the MAME directory.
     QString mameExecutable() const;
-    // Whether the game's ROM archive lies in the Retro or the Neo-Geo ROM directory.
-    bool hasArchive(const QString& romName) const;
 };
 
 // A directory text as Marqueon stores it: native separators and one trailing separator.

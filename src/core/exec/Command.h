@@ -12,6 +12,9 @@ struct Command {
     QStringList arguments;
     QString workingDirectory;
     QString outputFile; // standard output goes here; empty: not redirected
+    // Standard error joins standard output in the order written (today's emulator says part
+    // of its answers there).
+    bool withErrors = false;
 
     bool operator==(const Command&) const = default;
 };

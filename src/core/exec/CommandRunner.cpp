@@ -4,13 +4,19 @@
 #include <QFile>
 #include <QProcess>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 #include <system_error>
+#include <thread>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
 #endif
 
 namespace exec {
@@ -57,33 +63,142 @@ std::error_code enterable(const QString& directory) {
     return {};
 }
 
+// Takes the program's output off the pipe as fast as it comes, so that the program never waits
+// for its reader: on a thread of its own, in large pieces, away from the caller's event loop.
+class OutputPipe {
+public:
+    explicit OutputPipe(const std::function<void(QByteArrayView)>& take)
+        : m_take(take) {
+#ifdef Q_OS_UNIX
+        int ends[2];
+        if (::pipe(ends) != 0)
+            return;
+        m_read = ends[0];
+        m_write = ends[1];
+        ::fcntl(m_read, F_SETFD, FD_CLOEXEC);
+        ::fcntl(m_write, F_SETFD, FD_CLOEXEC);
+#ifdef Q_OS_LINUX
+        // A megabyte of room takes up the moments in which the reader is busy elsewhere.
+        ::fcntl(m_write, F_SETPIPE_SZ, 1 << 20);
+#endif
+#endif
+    }
+    ~OutputPipe() {
+        finish();
+#ifdef Q_OS_UNIX
+        if (m_read >= 0)
+            ::close(m_read);
+#endif
+    }
+
+    bool isOpen() const {
+        return m_read >= 0;
+    }
+    int writeEnd() const {
+        return m_write;
+    }
+
+    // The child holds its own copy of the write end: once it has ended, the reader sees the end.
+    void start() {
+        closeWriteEnd();
+#ifdef Q_OS_UNIX
+        m_thread = std::thread([this] {
+            QByteArray buffer(1 << 20, Qt::Uninitialized);
+            for (;;) {
+                const ssize_t got = ::read(m_read, buffer.data(), size_t(buffer.size()));
+                if (got < 0 && errno == EINTR)
+                    continue;
+                if (got <= 0)
+                    return;
+                m_take(QByteArrayView(buffer.constData(), got));
+            }
+        });
+#endif
+    }
+    void finish() {
+        closeWriteEnd();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    void closeWriteEnd() {
+#ifdef Q_OS_UNIX
+        if (m_write >= 0)
+            ::close(m_write);
+#endif
+        m_write = -1;
+    }
+
+    std::function<void(QByteArrayView)> m_take;
+    int m_read = -1;
+    int m_write = -1;
+    std::thread m_thread;
+};
+
 } // namespace
 
-RunResult CommandRunner::run(const Command& command) {
+RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     if (const std::error_code error = enterable(command.workingDirectory)) {
         if (isDeviceFault(error))
-            return {RunResult::Status::DriveFault, 0, QString()};
-        return {RunResult::Status::NoDirectory, 0, describe(error)};
+            return {RunResult::Status::DriveFault, 0, QString(), QString()};
+        return {RunResult::Status::NoDirectory, 0, describe(error), QString()};
     }
 
     // Standard output collects in the output file, which is only replaced once the run has ended.
     QSaveFile output(command.outputFile);
-    const bool redirected = !command.outputFile.isEmpty();
+    const bool toFile = !observer && !command.outputFile.isEmpty();
     // Like a failed redirection in a command interpreter: no place for the output, no run.
-    if (redirected && !output.open(QIODevice::WriteOnly))
-        return {RunResult::Status::NotStarted, 0, QString()};
+    if (toFile && !output.open(QIODevice::WriteOnly))
+        return {RunResult::Status::NotStarted, 0, QString(), QString()};
+    const bool captured = toFile || observer;
+    const auto take = [&](QByteArrayView data) {
+        if (observer)
+            observer->output(data);
+        else
+            output.write(data.constData(), data.size());
+    };
 
     QProcess process;
     process.setProgram(command.program);
     process.setArguments(command.arguments);
     process.setWorkingDirectory(command.workingDirectory);
-    process.setProcessChannelMode(redirected ? QProcess::ForwardedErrorChannel : QProcess::ForwardedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
+    // Errors go with the output where asked; otherwise the last of them is kept to tell the user.
+    process.setProcessChannelMode(!captured            ? QProcess::ForwardedOutputChannel
+                                  : command.withErrors ? QProcess::MergedChannels
+                                                       : QProcess::SeparateChannels);
+    OutputPipe pipe(take);
+#ifdef Q_OS_UNIX
+    if (captured && pipe.isOpen()) {
+        // The child writes straight into the pipe the reader thread empties.
+        process.setStandardOutputFile(QProcess::nullDevice());
+        if (command.withErrors)
+            process.setProcessChannelMode(QProcess::SeparateChannels);
+        const int end = pipe.writeEnd();
+        const bool merged = command.withErrors;
+        process.setChildProcessModifier([end, merged] {
+            ::dup2(end, STDOUT_FILENO);
+            if (merged)
+                ::dup2(end, STDERR_FILENO);
+        });
+    }
+#endif
+    const bool piped = captured && pipe.isOpen();
 
     QEventLoop loop;
     bool started = true;
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process,
-                     [&] { output.write(process.readAllStandardOutput()); });
+    QByteArray errors;
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] {
+        if (!piped && captured)
+            take(process.readAllStandardOutput());
+    });
+    QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&] {
+        // Only the end matters: keep the last few lines, however much is written.
+        errors += process.readAllStandardError();
+        if (errors.size() > 4096)
+            errors = errors.right(2048);
+    });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
@@ -91,17 +206,34 @@ RunResult CommandRunner::run(const Command& command) {
             loop.quit();
         }
     });
+    QTimer ticks;
+    ticks.setInterval(40);
+    if (observer)
+        QObject::connect(&ticks, &QTimer::timeout, &loop, [observer] { observer->tick(); });
     process.start();
-    if (process.state() != QProcess::NotRunning)
+    if (piped)
+        pipe.start();
+    if (process.state() != QProcess::NotRunning) {
+        ticks.start();
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (redirected) {
-        output.write(process.readAllStandardOutput());
-        output.commit();
     }
+    pipe.finish();
+    if (!piped && captured)
+        take(process.readAllStandardOutput());
+    errors += process.readAllStandardError();
+    if (toFile)
+        output.commit();
+
+    RunResult result;
     if (!started)
-        return {RunResult::Status::NotStarted, 0, QString()};
-    return {RunResult::Status::Finished, process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString()};
+        result.status = RunResult::Status::NotStarted;
+    else if (process.exitStatus() != QProcess::NormalExit)
+        result.status = RunResult::Status::Crashed;
+    if (result.status == RunResult::Status::Finished)
+        result.exitCode = process.exitCode();
+    const QList<QByteArray> lines = errors.trimmed().split('\n');
+    result.lastErrorLine = QString::fromLocal8Bit(lines.last()).trimmed();
+    return result;
 }
 
 } // namespace exec

@@ -2,22 +2,35 @@
 
 #include "core/exec/Command.h"
 
+#include <QByteArrayView>
+
 namespace exec {
 
 // How a run went. The runner tells; what the user is shown is the caller's to decide.
 struct RunResult {
     enum class Status {
         Finished,   // the program ran and ended; exitCode says how
+        Crashed,    // the program was ended from outside or died
         NotStarted, // the program could not be started; its output file is then empty
         DriveFault, // the working directory's device did not answer
         NoDirectory // the working directory could not be entered; error says why
     };
     Status status = Status::Finished;
     int exitCode = 0;
-    QString error; // "Path not found", "Permission denied" ... for NoDirectory
+    QString error;         // "Path not found", "Permission denied" ... for NoDirectory
+    QString lastErrorLine; // the last line the program wrote on standard error, when kept apart
 
-    // Whether the program itself was asked to run (it may still have failed).
-    bool reachedProgram() const { return status == Status::Finished || status == Status::NotStarted; }
+    bool finishedWell() const { return status == Status::Finished && exitCode == 0; }
+};
+
+// What a caller hears of a run while it goes on.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    // The program's output as it is written, in order; called on a thread of the runner's own.
+    virtual void output(QByteArrayView data) = 0;
+    // Every few hundredths of a second on the caller's thread, while the program runs.
+    virtual void tick() {}
 };
 
 // Runs the emulator as a child process in its working directory and waits for it: the only
@@ -25,8 +38,9 @@ struct RunResult {
 class CommandRunner {
 public:
     // Blocks until the child has ended. The caller's window keeps painting meanwhile but takes
-    // no input. Standard output replaces the output file as a whole when the run ends.
-    RunResult run(const Command& command);
+    // no input. The output file, when there is one, is replaced as a whole when the run ends;
+    // an observer, when given, hears the output as it arrives instead.
+    RunResult run(const Command& command, RunObserver* observer = nullptr);
 };
 
 } // namespace exec

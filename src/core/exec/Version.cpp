@@ -23,7 +23,7 @@ QString versionFromHelp(const QString& helpOutputPath) {
     io::LineReader output(helpOutputPath);
     QByteArrayView line;
     while (output.next(line)) {
-        if (line.startsWith("M.A.M.E."))
+        if (line.startsWith("M.A.M.E.") || line.startsWith("MAME v"))
             return versionFromBanner(QString::fromLatin1(line));
     }
     return QStringLiteral("Unknown");

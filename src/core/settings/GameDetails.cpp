@@ -13,7 +13,8 @@ const QString NotInstalled = QStringLiteral("Not Installed");
 
 } // namespace
 
-GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state) {
+GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
+                         const exec::Emulator& emulator) {
     GameDetails details;
     details.description = game.description();
     details.romName = game.romName();
@@ -23,7 +24,7 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
     const bool custom = QFileInfo::exists(state.settingsPath() + customFileName(game.romName()));
     switch (list) {
     case config::GameView::All:
-        details.canPlay = custom || state.hasArchive(game.romName());
+        details.canPlay = custom || emulator.isInstalled(game.romName());
         details.settings = custom ? CustomSettings : details.canPlay ? DefaultSettings : NotInstalled;
         break;
     case config::GameView::Installed:
@@ -37,7 +38,7 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
 
     const QString parent = game.parentName();
     const QString picture = state.preferences.cloneShots && !parent.isEmpty() ? parent : game.romName();
-    details.screenShot = state.directories.snapshots + picture + QStringLiteral(".png");
+    details.screenShot = emulator.screenShot(picture);
     return details;
 }
 

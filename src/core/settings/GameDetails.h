@@ -3,6 +3,7 @@
 #include "core/catalogue/GameRecord.h"
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
+#include "core/exec/Emulator.h"
 
 namespace settings {
 
@@ -20,6 +21,7 @@ struct GameDetails {
 // The details of a game in one of the lists. In the all-games list a game with a custom
 // settings file reads "Custom Settings", one whose archive is missing "Not Installed" and
 // cannot be played; the installed list's games always can, the uninstalled list's never.
-GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state);
+GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
+                         const exec::Emulator& emulator);
 
 } // namespace settings

@@ -1,7 +1,7 @@
 #include "gui/about/AboutBox.h"
 
 #include "MarqueonVersion.h"
-#include "core/exec/MameCommands.h"
+#include "core/exec/Emulator.h"
 #include "core/exec/Version.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/BusyPointer.h"
@@ -26,9 +26,9 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 
 } // namespace
 
-AboutBox::AboutBox(const config::AppState& state, EmulatorRunner& runner, QWidget* parent)
+AboutBox::AboutBox(const exec::Emulator& emulator, EmulatorRunner& runner, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_emulator(emulator)
     , m_runner(runner) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Marqueon"));
@@ -90,7 +90,7 @@ void AboutBox::showEmulatorVersion() {
     {
         BusyPointer busy;
         m_okButton->setEnabled(false);
-        const exec::Command help = exec::MameCommands(m_state).help();
+        const exec::Command help = m_emulator.help();
         if (!m_runner.run(help))
             return;
         m_emulatorVersionLabel->setText(exec::versionFromHelp(help.outputFile));

@@ -5,8 +5,8 @@
 class QLabel;
 class QPushButton;
 
-namespace config {
-struct AppState;
+namespace exec {
+class Emulator;
 }
 
 namespace gui {
@@ -17,7 +17,7 @@ class EmulatorRunner;
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(const config::AppState& state, EmulatorRunner& runner, QWidget* parent = nullptr);
+    AboutBox(const exec::Emulator& emulator, EmulatorRunner& runner, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,7 +25,7 @@ protected:
 private:
     void showEmulatorVersion();
 
-    const config::AppState& m_state;
+    const exec::Emulator& m_emulator;
     EmulatorRunner& m_runner;
     QLabel* m_marquee;
     QLabel* m_starField;

@@ -28,6 +28,7 @@ bool EmulatorRunner::report(const exec::RunResult& result) {
         m_dialogs.endProgram();
         return false;
     case exec::RunResult::Status::Finished:
+    case exec::RunResult::Status::Crashed:
     case exec::RunResult::Status::NotStarted:
         break;
     }

@@ -1,7 +1,7 @@
 #include "gui/maintenance/MaintenancePanel.h"
 
 #include "core/config/AppState.h"
-#include "core/exec/MameCommands.h"
+#include "core/exec/Emulator.h"
 #include "core/maintenance/FileCleanup.h"
 #include "core/maintenance/MameCfg.h"
 #include "gui/common/BusyPointer.h"

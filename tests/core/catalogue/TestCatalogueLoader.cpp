@@ -28,6 +28,7 @@ private slots:
         row("unquoted fields are trimmed", QByteArray("A , 1981,x,x,x,x,x,x,x, a "), "A|1981|x|x|x|x|x|x|x|a");
         // An unescaped quote inside a field ends it; the rest up to the comma is dropped.
         row("quote inside a field", lineOf("Say \"Hi\" now|2||||||||z"), "Say |2||||||||z");
+        row("doubled quotes are one", lineOf("Say \"\"Hi\"\" now|2||||||||z"), "Say \"Hi\" now|2||||||||z");
         row("nine fields", lineOf("A|1|||||||Original"), "-");
         row("eleven fields", lineOf("A|1|||||||Original|a|b"), "-");
         row("quote left open", lineOf("A|1|||||||Original|a").chopped(3), "-");
@@ -86,6 +87,33 @@ private slots:
         QCOMPARE(progress.count, lists.all.size());
         QTEST(lists.damaged, "damaged");
         QCOMPARE(lists.missing, catalogue == "<none>");
+    }
+
+    // Today's catalogue says where its Neo-Geo run begins; its sets may be 7z files or folders,
+    // and a game that needs no ROM file is installed without one.
+    void loadsToday_data() {
+        columns<ListChoice, QString, QString>({"choice", "all", "installed"});
+        row("Retro", ListChoice::Retro, "a1 pong b", "a1 pong");
+        row("all", ListChoice::All, "a1 pong b nam1975 neo2", "a1 pong b nam1975");
+        row("Neo-Geo", ListChoice::NeoGeo, "nam1975 neo2", "nam1975");
+    }
+    void loadsToday() {
+        const config::AppState& state = m_sandbox.state();
+        writeFile(state.directories.retroRoms + "a1.7z", "");
+        writeFile(state.directories.neoGeoRoms + "b/b.1", "");
+        writeFile(state.directories.neoGeoRoms + "nam1975/n.1", "");
+        place(state.cataloguePath(), line("Alpha", "a1") + line("Pong", "pong") + line("Beta", "b") +
+                                         line("NAM-1975 (NGM-001 ~ NGH-001)", "nam1975") +
+                                         line("Neo Two", "neo2", "Clone of nam1975"));
+        exec::Emulator emulator(state, exec::Interface::Today);
+        emulator.setRomless({"pong"});
+        RecordedProgress progress;
+        const catalogue::GameLists lists = catalogue::loadGames(
+            cell<ListChoice>("choice"),
+            {state.cataloguePath(), state.directories.retroRoms, state.directories.neoGeoRoms, false, &emulator, 3},
+            progress);
+        QTEST(names(lists.all), "all");
+        QTEST(names(lists.installed), "installed");
     }
 };
 

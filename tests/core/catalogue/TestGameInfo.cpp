@@ -1,6 +1,8 @@
 #include "core/catalogue/GameInfo.h"
+
 #include "support/RecordedProgress.h"
 #include "support/TableRows.h"
+#include <QFile>
 
 using Outcome = catalogue::Extraction::Outcome;
 using Status = exec::RunResult::Status;
@@ -89,7 +91,8 @@ private slots:
             QDir(sandbox.mamePath()).removeRecursively();
         RecordedProgress progress;
         exec::CommandRunner runner;
-        const catalogue::CatalogueBuild build = catalogue::buildCatalogue(runner, state, progress);
+        exec::Emulator emulator(state);
+        const catalogue::CatalogueBuild build = catalogue::buildCatalogue(runner, emulator, state, progress);
         QCOMPARE(build.run.status, run);
         QCOMPARE(build.extraction.outcome, outcome);
         QCOMPARE(catalogue::extractionProblem(build.extraction).isEmpty(), outcome == Outcome::Written);
@@ -97,6 +100,56 @@ private slots:
         if (run != Status::NoDirectory)
             QCOMPARE(progress.messages,
                      QStringList({"Creating listinfo.txt...", "Creating gameinfo.txt...", QString()}));
+    }
+
+    // Today's emulator: its banner chooses -listxml, and a bad run keeps the former catalogue and
+    // what stands beside it, byte for byte.
+    void buildToday_data() {
+        columns<QByteArray, QByteArray, QByteArray, Outcome>({"help", "control", "document", "outcome"});
+        row("listed", QByteArray(), QByteArray(), QByteArray(), Outcome::Written);
+        row("error status", QByteArray(), QByteArray("-listxml exit 3"), QByteArray(), Outcome::EmulatorFailed);
+        row("dies half-way", QByteArray(), QByteArray("-listxml die"), QByteArray(), Outcome::EmulatorFailed);
+        row("not XML", QByteArray(), QByteArray(), QByteArray("\x01\x02 binary garbage\n"), Outcome::BadDocument);
+        row("cut short", QByteArray(), QByteArray(), QByteArray("<?xml version=\"1.0\"?>\n<mame>\n\t<machine"),
+            Outcome::BadDocument);
+        row("no game", QByteArray(), QByteArray(), QByteArray("<mame build=\"0\"></mame>\n"), Outcome::NoGames);
+        row("another program", QByteArray("usage: frobnicate [files]\n"), QByteArray(), QByteArray(),
+            Outcome::UnknownEmulator);
+    }
+    void buildToday() {
+        TestSandbox sandbox;
+        const config::AppState& state = sandbox.state();
+        writeFile(sandbox.mamePath() + "standin-today", "");
+        place(sandbox.mamePath() + "standin-help.txt",
+              cell<QByteArray>("help").isEmpty() ? "<none>" : cell<QByteArray>("help"));
+        place(sandbox.mamePath() + "standin-control.txt",
+              cell<QByteArray>("control").isEmpty() ? "<none>" : cell<QByteArray>("control"));
+        place(sandbox.mamePath() + "standin-listxml.txt",
+              cell<QByteArray>("document").isEmpty() ? "<none>" : cell<QByteArray>("document"));
+        writeFile(state.cataloguePath(), entry("old"));
+        writeFile(state.catalogueInfoPath(), "interface MAME\r\n");
+        RecordedProgress progress;
+        exec::CommandRunner runner;
+        exec::Emulator emulator(state);
+        const catalogue::CatalogueBuild build = catalogue::buildCatalogue(runner, emulator, state, progress);
+        QTEST(build.extraction.outcome, "outcome");
+        const QString problem = catalogue::extractionProblem(build.extraction);
+        if (build.extraction.outcome != Outcome::Written) {
+            QVERIFY(problem.endsWith("  The game list was not updated."));
+            QCOMPARE(readFile(state.cataloguePath()), entry("old"));
+            QCOMPARE(readFile(state.catalogueInfoPath()), QByteArray("interface MAME\r\n"));
+            return;
+        }
+        QVERIFY(problem.isEmpty());
+        QCOMPARE(emulator.interface(), exec::Interface::Today);
+        // The demo catalogue's games, the Neo-Geo run last, as the stand-in lists them today.
+        const QByteArray catalogue = readFile(state.cataloguePath());
+        QVERIFY(catalogue.startsWith("\"") && catalogue.count("\r\n") > 40 && !catalogue.contains("\"neogeo\""));
+        const std::optional<catalogue::CatalogueInfo> info = catalogue::readCatalogueInfo(state.catalogueInfoPath());
+        QVERIFY(info && info->interface == exec::Interface::Today && info->neoGeoFrom > 0);
+        QCOMPARE(*info, build.info);
+        QVERIFY(catalogue.split('\n').value(info->neoGeoFrom).startsWith("\"NAM-1975"));
+        QVERIFY(!QFile::exists(state.listingPath()));
     }
 };
 

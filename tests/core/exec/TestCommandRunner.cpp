@@ -1,5 +1,5 @@
 #include "core/exec/CommandRunner.h"
-#include "core/exec/MameCommands.h"
+#include "core/exec/Emulator.h"
 #include "support/TableRows.h"
 
 using Status = exec::RunResult::Status;
@@ -12,7 +12,7 @@ private slots:
     void gameRunsInTheMameDirectoryWithItsArgumentsWhole() {
         TestSandbox sandbox;
         const QStringList arguments = {"galwar", "-scanlines", ";", "rm -rf ~", "$(touch x)", "`id`", ">out", "|more"};
-        const exec::RunResult result = exec::CommandRunner().run(exec::MameCommands(sandbox.state()).play(arguments));
+        const exec::RunResult result = exec::CommandRunner().run(exec::Emulator(sandbox.state()).play(arguments));
         QCOMPARE(result.status, Status::Finished);
         QCOMPARE(sandbox.lastRunArguments(), arguments);
         // A game start leaves its files relative to the working directory, and no shell saw the line.
@@ -37,7 +37,7 @@ private slots:
         TestSandbox sandbox(cell<QString>("folder"));
         sandbox.setCatalogue("game (\n\tname abc\n\tdescription \"A B C\"\n)\n\n");
         writeFile(sandbox.state().listingPath(), "an older listing\n");
-        exec::Command command = exec::MameCommands(sandbox.state()).listInfo();
+        exec::Command command = exec::Emulator(sandbox.state()).listing();
         if (fault == "missing")
             QFile::remove(sandbox.state().mameExecutable());
         else if (fault == "error")

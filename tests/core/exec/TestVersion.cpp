@@ -19,6 +19,8 @@ private slots:
         row("capital V kept", QByteArray("M.A.M.E. V0.37 (Jul  2 2000)"), "M.A.M.E. V0.37");
         row("v after the date dropped", QByteArray("M.A.M.E. 0.37 (Jul  2 2000) v"), "M.A.M.E. 0.37");
         row("no blank before the date", QByteArray("M.A.M.E. v0.37(Jul  2 2000)"), "M.A.M.E. Version 0.37");
+        row("today's banner", QByteArray("MAME v0.251 (unknown)\nCopyright MAMEdev and contributors\n"),
+            "MAME Version 0.251");
         row("banner without parenthesis", QByteArray("M.A.M.E. v0.37 BETA 5\r\nusage\r\n"), beta5);
         row("no banner", usage, "Unknown");
         row("name in lower case", QByteArray("m.a.m.e. v0.37 (Jul  2 2000)\r\n"), "Unknown");

@@ -37,7 +37,8 @@ private slots:
         const QByteArray clone = parent.isEmpty() ? "224x288   V|Original" : "Unknown H|Clone of " + parent.toLatin1();
         const auto game =
             *catalogue::RecordReader().parse(lineOf("Galaxy Raid (bootleg)|1982|||||Raster|" + clone + "|galxb"));
-        const settings::GameDetails details = settings::describeGame(game, cell<GameView>("list"), state);
+        const settings::GameDetails details =
+            settings::describeGame(game, cell<GameView>("list"), state, exec::Emulator(state));
         QCOMPARE(details.description + details.romName, QStringLiteral("Galaxy Raid (bootleg)galxb"));
         QCOMPARE(details.origin, parent.isEmpty() ? QStringLiteral("Original") : QStringLiteral("Clone"));
         QCOMPARE(details.orientation, parent.isEmpty() ? QStringLiteral("V") : QStringLiteral("H"));

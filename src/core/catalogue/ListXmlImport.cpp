@@ -1,0 +1,292 @@
+#include "core/catalogue/ListXmlImport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+namespace catalogue {
+namespace {
+
+bool isYes(QStringView value) {
+    return value == u"yes";
+}
+
+QString statusWord(QStringView status) {
+    if (status == u"good")
+        return QStringLiteral("Good");
+    if (status == u"imperfect")
+        return QStringLiteral("Imperfect");
+    if (status == u"preliminary")
+        return QStringLiteral("Preliminary");
+    return QString();
+}
+
+// A feature the emulation lacks or does badly; a feature not listed works.
+QString featureWord(QStringView status) {
+    if (status == u"imperfect")
+        return QStringLiteral("Imperfect");
+    if (status == u"unemulated")
+        return QStringLiteral("Preliminary");
+    return QStringLiteral("Good");
+}
+
+// One field, quoted: a quote inside is doubled so that the text reads back whole. Text the
+// single-byte file cannot hold becomes "?".
+void appendField(QByteArray& out, const QString& text) {
+    out += '"';
+    const QByteArray bytes = text.toLatin1();
+    if (bytes.contains('"'))
+        out += QByteArray(bytes).replace("\"", "\"\"");
+    else
+        out += bytes;
+    out += '"';
+}
+
+} // namespace
+
+// What one machine element has said so far.
+struct ListXmlImport::Machine {
+    GameRecord record;
+    QString romOf;
+    bool wanted = true; // runnable, no device, BIOS or mechanical machine
+    bool hasCoins = false;
+    bool needsFiles = false;
+    bool hasDisplay = false;
+    QString colour;
+    QString sound;
+};
+
+ListXmlImport::ListXmlImport() = default;
+ListXmlImport::~ListXmlImport() = default;
+
+namespace {
+
+// Elements that stand on a line of their own, carry nothing the catalogue needs and make up most
+// of the document (switch settings, device references, chips, slot options).
+bool isPassedOver(QByteArrayView name) {
+    static const QByteArrayView names[] = {"dipvalue",     "device_ref", "slotoption", "confsetting", "chip",
+                                           "diplocation",  "biosset",    "extension",  "control",     "sample",
+                                           "softwarelist", "ramoption",  "adjuster",   "analog",      "conflocation",
+                                           "instance",     "sound",      "condition"};
+    for (QByteArrayView known : names) {
+        if (name == known)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The document reaches the XML reader line by line, but for the lines that say nothing the
+// catalogue needs: those are left out (an empty line stands in, so the reader's line numbers stay
+// true), and a ROM or disk line is cut down to whether the game needs its file.
+void ListXmlImport::addData(QByteArrayView data) {
+    if (m_failed)
+        return;
+    QByteArray kept;
+    kept.reserve(data.size() / 4);
+    qsizetype from = 0;
+    while (from < data.size()) {
+        const qsizetype newline = data.indexOf('\n', from);
+        if (newline < 0) {
+            m_partialLine += data.sliced(from);
+            break;
+        }
+        const QByteArrayView piece = data.sliced(from, newline - from + 1);
+        from = newline + 1;
+        if (m_partialLine.isEmpty()) {
+            keepLine(piece, kept);
+        } else {
+            m_partialLine += piece;
+            keepLine(m_partialLine, kept);
+            m_partialLine.clear();
+        }
+    }
+    m_reader.addData(kept);
+    read();
+}
+
+void ListXmlImport::keepLine(QByteArrayView line, QByteArray& kept) {
+    QByteArrayView element = line.trimmed();
+    if (!element.startsWith('<') || !element.endsWith("/>")) {
+        kept += line;
+        return;
+    }
+    qsizetype end = 1;
+    while (end < element.size() && (std::isalnum(uchar(element[end])) || element[end] == '_'))
+        ++end;
+    const QByteArrayView name = element.sliced(1, end - 1);
+    if (name == "rom" || name == "disk")
+        kept += element.contains("status=\"nodump\"") ? QByteArrayView("\n") : QByteArrayView("<rom/>\n");
+    else if (isPassedOver(name))
+        kept += '\n';
+    else
+        kept += line;
+}
+
+bool ListXmlImport::finish() {
+    if (!m_failed && !m_partialLine.isEmpty()) {
+        m_reader.addData(std::exchange(m_partialLine, QByteArray()));
+        read();
+    }
+    if (!m_failed && !m_ended)
+        fail(m_seenRoot ? QStringLiteral("the document ends too early") : QStringLiteral("there is no document"));
+    return !m_failed;
+}
+
+void ListXmlImport::fail(const QString& text) {
+    m_failed = true;
+    m_error = QStringLiteral("line %1, column %2: %3")
+                  .arg(m_reader.lineNumber())
+                  .arg(m_reader.columnNumber() + 1) // counted from 1, as an editor does
+                  .arg(text);
+}
+
+void ListXmlImport::read() {
+    while (!m_reader.atEnd()) {
+        switch (m_reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            m_seenRoot = true;
+            startElement();
+            break;
+        case QXmlStreamReader::EndElement:
+            endElement();
+            break;
+        case QXmlStreamReader::EndDocument:
+            m_ended = true;
+            return;
+        case QXmlStreamReader::Characters:
+            if (m_textField >= 0)
+                m_text += m_reader.text();
+            break;
+        case QXmlStreamReader::Invalid:
+            // The rest of the document has not been written yet.
+            if (m_reader.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                fail(m_reader.errorString());
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+void ListXmlImport::startElement() {
+    const QStringView name = m_reader.name();
+    // Most elements (ROMs, switches, ports) matter to no field: they are passed over unread.
+    if (name == u"machine") {
+        startMachine(m_reader.attributes());
+        return;
+    }
+    if (!m_machine)
+        return;
+    Machine& machine = *m_machine;
+    if (name == u"rom" || name == u"disk") {
+        // Its line was cut down to the element alone when the game needs the file.
+        machine.needsFiles = machine.needsFiles || m_reader.attributes().value(QLatin1String("status")) != u"nodump";
+    } else if (name == u"description") {
+        m_textField = GameRecord::Description;
+    } else if (name == u"year") {
+        m_textField = GameRecord::Year;
+    } else if (name == u"manufacturer") {
+        m_textField = GameRecord::Manufacturer;
+    } else if (name == u"driver") {
+        machine.record[GameRecord::DriverStatus] = statusWord(m_reader.attributes().value(QLatin1String("status")));
+    } else if (name == u"input") {
+        machine.hasCoins = m_reader.attributes().value(QLatin1String("coins")).toInt() > 0;
+    } else if (name == u"feature") {
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        const QStringView type = attributes.value(QLatin1String("type"));
+        if (type == u"palette")
+            machine.colour = featureWord(attributes.value(QLatin1String("status")));
+        else if (type == u"sound")
+            machine.sound = featureWord(attributes.value(QLatin1String("status")));
+    } else if (name == u"display" && !machine.hasDisplay) {
+        readDisplay(m_reader.attributes());
+    }
+    if (m_textField >= 0)
+        m_text.clear();
+}
+
+void ListXmlImport::startMachine(const QXmlStreamAttributes& attributes) {
+    m_machine = std::make_unique<Machine>();
+    Machine& machine = *m_machine;
+    machine.record[GameRecord::RomName] = attributes.value(QLatin1String("name")).toString();
+    const QStringView parent = attributes.value(QLatin1String("cloneof"));
+    machine.record[GameRecord::Origin] =
+        parent.isEmpty() ? QStringLiteral("Original") : QStringLiteral("Clone of ") + parent.toString();
+    machine.romOf = attributes.value(QLatin1String("romof")).toString();
+    machine.wanted =
+        !isYes(attributes.value(QLatin1String("isbios"))) && !isYes(attributes.value(QLatin1String("isdevice"))) &&
+        !isYes(attributes.value(QLatin1String("ismechanical"))) && attributes.value(QLatin1String("runnable")) != u"no";
+    machine.record[GameRecord::VideoType] = QStringLiteral("Raster");
+}
+
+// The screen as the player sees it: a display turned a quarter stands on its side.
+void ListXmlImport::readDisplay(const QXmlStreamAttributes& attributes) {
+    Machine& machine = *m_machine;
+    machine.hasDisplay = true;
+    const int rotate = attributes.value(QLatin1String("rotate")).toInt();
+    const bool vertical = rotate == 90 || rotate == 270;
+    const QString side = vertical ? QStringLiteral("   V") : QStringLiteral("   H");
+    if (attributes.value(QLatin1String("type")) == u"vector") {
+        machine.record[GameRecord::VideoType] = QStringLiteral("Vector");
+        machine.record[GameRecord::Display] = vertical ? QStringLiteral("Unknown V") : QStringLiteral("Unknown H");
+        return;
+    }
+    const QStringView width = attributes.value(QLatin1String("width"));
+    const QStringView height = attributes.value(QLatin1String("height"));
+    machine.record[GameRecord::Display] = (vertical ? height.toString() : width.toString()) + u'x' +
+                                          (vertical ? width.toString() : height.toString()) + side;
+}
+
+void ListXmlImport::endElement() {
+    if (m_textField >= 0) {
+        m_machine->record.fields[m_textField] = m_text;
+        m_textField = -1;
+        return;
+    }
+    if (!m_machine || m_reader.name() != u"machine")
+        return;
+    Machine& machine = *m_machine;
+    if (machine.wanted && machine.hasCoins) {
+        GameRecord& record = machine.record;
+        record[GameRecord::ColorStatus] = machine.colour.isEmpty() ? QStringLiteral("Good") : machine.colour;
+        record[GameRecord::SoundStatus] = machine.sound.isEmpty() ? QStringLiteral("Good") : machine.sound;
+        if (!machine.needsFiles)
+            m_romless << record.romName();
+        if (machine.romOf == u"neogeo")
+            m_neoGeoParents.insert(record.romName());
+        m_games.append(std::move(record));
+    }
+    m_machine.reset();
+}
+
+bool ListXmlImport::isNeoGeo(const GameRecord& game) const {
+    return m_neoGeoParents.contains(game.romName()) || (game.isClone() && m_neoGeoParents.contains(game.parentName()));
+}
+
+QByteArray ListXmlImport::catalogue() const {
+    // Retro games first, then the Neo-Geo run.
+    QByteArray out;
+    out.reserve(m_games.size() * 110);
+    for (bool neoGeo : {false, true}) {
+        for (const GameRecord& game : m_games) {
+            if (isNeoGeo(game) != neoGeo)
+                continue;
+            for (int field = 0; field < GameRecord::FieldCount; ++field) {
+                if (field > 0)
+                    out += ',';
+                appendField(out, game.fields[field]);
+            }
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+int ListXmlImport::neoGeoFrom() const {
+    return int(
+        std::count_if(m_games.cbegin(), m_games.cend(), [this](const GameRecord& game) { return !isNeoGeo(game); }));
+}
+
+} // namespace catalogue

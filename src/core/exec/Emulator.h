@@ -1,0 +1,101 @@
+#pragma once
+
+#include "core/exec/Command.h"
+
+#include <QSet>
+
+#include <optional>
+
+namespace config {
+struct AppState;
+}
+
+namespace exec {
+
+// The two kinds of emulator Marqueon speaks to: the MS-DOS one of 2000 ("M.A.M.E. v0.37 ...":
+// -listinfo, -verifysets, mame.cfg, snap/NAME.png) and today's MAME ("MAME v0.251 ...":
+// -listxml, -verifyroms, mame.ini, snap/NAME/0000.png).
+enum class Interface { Classic, Today };
+
+// The interface a -help banner announces; nothing for any other program.
+std::optional<Interface> interfaceFromHelp(QByteArrayView helpOutput);
+// The word that stands for an interface in Marqueon's files: "M.A.M.E." or "MAME".
+QString interfaceWord(Interface interface);
+std::optional<Interface> interfaceFromWord(const QString& word);
+
+// The whole-collection reports, each kept in its own file under the reports folder.
+enum class Report { Roms, Samples, Sets };
+constexpr Report AllReports[] = {Report::Roms, Report::Samples, Report::Sets};
+QString reportFileName(Report report); // "roms.txt", "samples.txt", "sets.txt"
+
+// How the emulator lists its games: the classic text listing, kept in listinfo.txt, or today's
+// XML document, read as it is written.
+enum class ListingFormat { ListInfo, ListXml };
+
+// The ROM sets in one directory, listed once so that a catalogue of tens of thousands of
+// games needs no file test per game: NAME.zip, and for today's emulator NAME.7z and a folder NAME.
+class RomSetIndex {
+public:
+    RomSetIndex() = default;
+    RomSetIndex(const QString& directory, Interface interface);
+    bool contains(const QString& romName) const;
+
+private:
+    QSet<QString> m_names;
+};
+
+// Every emulator run Marqueon makes, built for the emulator's interface, and what else differs
+// between the two: where a game's ROM set and screen shot are. Nothing else tells the interfaces
+// apart.
+class Emulator {
+public:
+    explicit Emulator(const config::AppState& state, Interface interface = Interface::Classic);
+
+    Interface interface() const { return m_interface; }
+    void setInterface(Interface interface) { m_interface = interface; }
+    // The games that need no ROM file at all (today's catalogue names them).
+    void setRomless(QSet<QString> names) { m_romless = std::move(names); }
+
+    // The usage text with the version banner, into version.txt.
+    Command help() const;
+    // The same for finding the interface: read from standard output, not kept.
+    Command banner() const;
+
+    ListingFormat listingFormat() const;
+    // The full game information: into listinfo.txt, or to be read as it is written.
+    Command listing() const;
+
+    // The four questions of a single-game audit, in the order they are run, into temp1.txt to
+    // temp4.txt.
+    Command verifyRoms(const QString& game) const;
+    Command verifySamples(const QString& game) const;
+    Command listRoms(const QString& game) const;
+    Command listSamples(const QString& game) const;
+
+    // A whole-collection report into its file.
+    Command verifyAll(Report report) const;
+
+    // A game start: the ROM name, then the options, each word one argument.
+    Command play(const QStringList& arguments) const;
+
+    // The ROM sets of a directory, as this emulator finds them.
+    RomSetIndex romSets(const QString& directory) const;
+    // Whether a game can run: its set lies in the Retro or the Neo-Geo ROM directory, or (today)
+    // it needs no ROM file.
+    bool isInstalled(const QString& romName) const;
+    bool needsNoRoms(const QString& romName) const;
+
+    // A game's screen shot in the snapshot directory: NAME.png, else (today) the first picture
+    // in the folder NAME; empty when there is none.
+    QString screenShot(const QString& romName) const;
+
+private:
+    Command run(QStringList arguments, const QString& outputName) const;
+    Command withDirectories(Command command) const;
+
+    const config::AppState& m_state;
+    Interface m_interface;
+    QSet<QString> m_romless;
+};
+
+} // namespace exec

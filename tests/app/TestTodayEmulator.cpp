@@ -1,0 +1,91 @@
+#include "core/catalogue/CatalogueInfo.h"
+#include "core/catalogue/CatalogueLoader.h"
+#include "support/RecordedProgress.h"
+#include "support/Session.h"
+#include "support/TableRows.h"
+
+#include <QPlainTextEdit>
+
+// Marqueon on Debian's MAME, as a user starts it: the catalogue from its full -listxml, its
+// audits and reports. One start serves the suite; the build takes the emulator's own time.
+class TestTodayEmulator : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Session> m_session;
+    QTemporaryDir m_home;
+
+    Session& s() { return *m_session; }
+    QString panelText() const { return m_session->child<QPlainTextEdit>("textBox")->toPlainText(); }
+    void leave() {
+        QTest::mouseClick(m_session->child<QWidget>("textPanel")->findChild<QPushButton*>("returnButton"),
+                          Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QFile::exists("/usr/games/mame"), "Debian's mame package is not installed");
+        qputenv("HOME", m_home.path().toLocal8Bit()); // the emulator's own files, never the user's
+        m_session = std::make_unique<Session>();
+        s().sandbox.state().directories.mame = QStringLiteral("/usr/games/");
+        QVERIFY(s().startWith("RetroP"));
+    }
+
+    void catalogue_data() {
+        columns<QString, QString>({"rom", "line"});
+        row("Pong needs no ROM file", "pong", "\"Pong (Rev E) [TTL]\",\"1972\",\"Good\",\"Good\",\"Good\",\"Atari\"");
+        row("Pac-Man, a vertical clone", "pacman", "\"Raster\",\"224x288   V\",\"Clone of puckman\",\"pacman\"");
+        row("Asteroids draws vectors", "asteroid", "\"Vector\",\"Unknown H\",\"Original\",\"asteroid\"");
+    }
+    void catalogue() {
+        const QString catalogue = QString::fromLatin1(readFile(s().sandbox.state().cataloguePath()));
+        QVERIFY(catalogue.count(u'\n') > 15000 && catalogue.count(u'\n') < 20000);
+        QVERIFY(catalogue.contains(cell<QString>("line")));
+        QVERIFY(s().panel(1).startsWith("Total Games: 1"));
+        s().trigger("viewInstalledAction");
+        s().select("pong", "installedList");
+        QCOMPARE(s().selectedRom("installedList"), QStringLiteral("pong"));
+        s().trigger("viewAllAction");
+    }
+
+    void neoGeoGamesKeepTheirList_data() {
+        columns<config::ListChoice, bool>({"choice", "listed"});
+        row("Retro games", config::ListChoice::Retro, false);
+        row("Neo-Geo games", config::ListChoice::NeoGeo, true);
+        row("all games", config::ListChoice::All, true);
+    }
+    void neoGeoGamesKeepTheirList() {
+        const config::AppState& state = s().sandbox.state();
+        const std::optional<catalogue::CatalogueInfo> info = catalogue::readCatalogueInfo(state.catalogueInfoPath());
+        QVERIFY(info && info->interface == exec::Interface::Today);
+        RecordedProgress progress;
+        const exec::Emulator emulator(state, exec::Interface::Today);
+        const catalogue::GameLists lists = catalogue::loadGames(
+            cell<config::ListChoice>("choice"),
+            {state.cataloguePath(), QString(), QString(), false, &emulator, info->neoGeoFrom}, progress);
+        QCOMPARE(std::any_of(lists.all.cbegin(), lists.all.cend(),
+                             [](const catalogue::GameRecord& game) { return game.romName() == u"nam1975"; }),
+                 cell<bool>("listed"));
+    }
+
+    void auditOfPong() {
+        s().select("pong");
+        s().trigger("auditAction");
+        QVERIFY2(panelText().contains("romset pong is best available"), qPrintable(panelText()));
+        QVERIFY(panelText().startsWith("ROMs\n----------\n"));
+        leave();
+    }
+
+    // With no ROM sets at all every set is "best available" or silent: the summary still shows.
+    void verifyAllRoms() {
+        s().dialogs.answers << true;
+        s().trigger("verifyRomsAction");
+        QVERIFY2(panelText().split(u'\n').first().contains("romsets found"), qPrintable(panelText().left(300)));
+        QVERIFY(readFile(s().sandbox.reportsPath() + "roms.txt").contains("romsets found"));
+        leave();
+        s().trigger("viewRomsReportAction");
+        QVERIFY(panelText().split(u'\n').first().contains("romsets found"));
+        leave();
+    }
+};
+
+QTEST_MAIN(TestTodayEmulator)
+#include "TestTodayEmulator.moc"

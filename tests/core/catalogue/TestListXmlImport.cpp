@@ -1,0 +1,138 @@
+#include "core/catalogue/CatalogueLoader.h"
+#include "core/catalogue/ListXmlImport.h"
+#include "support/TableRows.h"
+
+namespace {
+
+// A document the way today's emulator writes it, one element a line.
+QByteArray document(const QByteArray& machines) {
+    return "<?xml version=\"1.0\"?>\n<mame build=\"0.251 (unknown)\" debug=\"no\" mameconfig=\"10\">\n" + machines +
+           "</mame>\n";
+}
+
+QByteArray machine(const QByteArray& attributes, const QByteArray& children) {
+    return "\t<machine " + attributes + ">\n" + children + "\t</machine>\n";
+}
+
+// Description, year, maker, a display, coins and a good driver: what a game has.
+QByteArray game(const QByteArray& description, const QByteArray& display, const QByteArray& more = {}) {
+    return "\t\t<description>" + description + "</description>\n\t\t<year>1980</year>\n" +
+           "\t\t<manufacturer>Namco</manufacturer>\n" + display + "\t\t<input players=\"2\" coins=\"1\">\n" +
+           "\t\t\t<control type=\"joy\" player=\"1\" buttons=\"1\" ways=\"4\"/>\n\t\t</input>\n" +
+           "\t\t<driver status=\"good\" emulation=\"good\" savestate=\"supported\"/>\n" + more;
+}
+
+const QByteArray Raster90 =
+    "\t\t<display tag=\"screen\" type=\"raster\" rotate=\"90\" width=\"288\" height=\"224\"/>\n";
+const QByteArray Raster0 = "\t\t<display tag=\"screen\" type=\"raster\" rotate=\"0\" width=\"256\" height=\"224\"/>\n";
+const QByteArray Rom = "\t\t<rom name=\"a.1\" size=\"2048\" crc=\"f36e88ab\" sha1=\"0\" region=\"maincpu\"/>\n";
+
+// Hands the document over in pieces of the given size, as a pipe might.
+void feed(catalogue::ListXmlImport& import, const QByteArray& data, qsizetype piece) {
+    for (qsizetype at = 0; at < data.size(); at += piece)
+        import.addData(QByteArrayView(data).sliced(at, qMin(piece, data.size() - at)));
+}
+
+} // namespace
+
+class TestListXmlImport : public QObject {
+    Q_OBJECT
+private slots:
+    void games_data() {
+        columns<QByteArray, QByteArray>({"machine", "line"}); // line: the catalogue's, "" for none
+        row("a vertical game", machine("name=\"puckman\"", game("PuckMan", Raster90, Rom)),
+            lineOf("PuckMan|1980|Good|Good|Good|Namco|Raster|224x288   V|Original|puckman"));
+        row("a clone, upright", machine("name=\"pacman\" cloneof=\"puckman\" romof=\"puckman\"", game("Pac", Raster0)),
+            lineOf("Pac|1980|Good|Good|Good|Namco|Raster|256x224   H|Clone of puckman|pacman"));
+        row("a vector game on its side",
+            machine("name=\"tac\"", game("Tac", "\t\t<display type=\"vector\" rotate=\"270\" refresh=\"60\"/>\n")),
+            lineOf("Tac|1980|Good|Good|Good|Namco|Vector|Unknown V|Original|tac"));
+        row("no display", machine("name=\"blind\"", game("Blind", "")),
+            lineOf("Blind|1980|Good|Good|Good|Namco|Raster||Original|blind"));
+        row("the first display counts", machine("name=\"two\"", game("Two", Raster0 + Raster90)),
+            lineOf("Two|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|two"));
+        row("features and driver",
+            machine("name=\"f\"",
+                    game("F", Raster0,
+                         "\t\t<driver status=\"preliminary\"/>\n\t\t<feature type=\"palette\" status=\"imperfect\"/>\n"
+                         "\t\t<feature type=\"sound\" status=\"unemulated\"/>\n")),
+            lineOf("F|1980|Preliminary|Imperfect|Preliminary|Namco|Raster|256x224   H|Original|f"));
+        row("entities, a quote and text Latin-1 cannot hold",
+            machine("name=\"q\"", game("14&quot; &amp; &lt;&#x3C0;&gt; &#163;20 \xe2\x98\x85", Raster0)),
+            QByteArray("\"14\"\" & <?> \xa3"
+                       "20 ?\",\"1980\",\"Good\",\"Good\",\"Good\",\"Namco\",\"Raster\",\"256x224   H\","
+                       "\"Original\",\"q\"\r\n"));
+        row("a device", machine("name=\"z80\" isdevice=\"yes\" runnable=\"no\"", game("Z80", Raster0)), QByteArray());
+        row("a BIOS", machine("name=\"neogeo\" isbios=\"yes\"", game("Neo", Raster0)), QByteArray());
+        row("a mechanical machine", machine("name=\"pin\" ismechanical=\"yes\"", game("Pin", Raster0)), QByteArray());
+        row("not runnable", machine("name=\"nr\" runnable=\"no\"", game("NR", Raster0)), QByteArray());
+        row("no coin slot", machine("name=\"pc\"", "\t\t<description>PC</description>\n" + Raster0), QByteArray());
+    }
+    void games() {
+        // Any split of the document reads the same.
+        for (qsizetype piece : {qsizetype(1), qsizetype(7), qsizetype(1 << 16)}) {
+            catalogue::ListXmlImport import;
+            feed(import, document(cell<QByteArray>("machine")), piece);
+            QVERIFY2(import.finish(), qPrintable(import.errorText()));
+            QTEST(import.catalogue(), "line");
+        }
+    }
+
+    // A quote inside a field is kept doubled and reads back whole.
+    void quotesReadBack() {
+        const QByteArray description =
+            "Prize Space Invaders (BWB IN2, &#163;20, 50p/30p Play, 14&quot; Version 1.1, set 1) (MPU4 Video)";
+        catalogue::ListXmlImport import;
+        feed(import, document(machine("name=\"v4psi\"", game(description, Raster0))), 4096);
+        QVERIFY(import.finish());
+        const std::optional<catalogue::GameRecord> record =
+            catalogue::RecordReader().parse(QByteArrayView(import.catalogue()).chopped(2));
+        QVERIFY(record);
+        QCOMPARE(record->description(),
+                 QStringLiteral("Prize Space Invaders (BWB IN2, \u00a320, 50p/30p Play, 14\" Version 1.1, set 1) (MPU4 "
+                                "Video)"));
+        QCOMPARE(record->romName(), QStringLiteral("v4psi"));
+    }
+
+    // Neo-Geo games and their clones come last, wherever the document has them; games without
+    // ROM files to find are named.
+    void neoGeoRunAndRomless() {
+        const QByteArray nodump = "\t\t<rom name=\"x\" size=\"1\" status=\"nodump\"/>\n";
+        catalogue::ListXmlImport import;
+        feed(import,
+             document(machine("name=\"kof97h\" cloneof=\"kof97\" romof=\"kof97\"", game("KOF h", Raster0, Rom)) +
+                      machine("name=\"pong\"", game("Pong", Raster0)) +
+                      machine("name=\"kof97\" romof=\"neogeo\"", game("KOF", Raster0, Rom)) +
+                      machine("name=\"galx\"", game("Galaxy", Raster0, nodump + Rom)) +
+                      machine("name=\"tank\"", game("Tank", Raster0, nodump))),
+             64);
+        QVERIFY(import.finish());
+        QStringList names;
+        for (const QString& line : QString::fromLatin1(import.catalogue()).split(u'\n'))
+            names << line.section(u',', 9).remove(u'"').remove(u'\r');
+        QCOMPARE(names, QStringList({"pong", "galx", "tank", "kof97h", "kof97", ""}));
+        QCOMPARE(import.neoGeoFrom(), 3);
+        QCOMPARE(import.romless(), QSet<QString>({"pong", "tank"}));
+    }
+
+    void faults_data() {
+        columns<QByteArray, QString>({"data", "error"});
+        row("a wrong closing tag", document("\t<machine name=\"a\">\n\t</mame>\n"),
+            "line 4, column 9: Opening and ending tag mismatch.");
+        row("cut short", document(machine("name=\"a\"", game("A", Raster0))).chopped(12),
+            "line 12, column 9: the document ends too early");
+        row("no document", QByteArray(), "line 1, column 1: there is no document");
+        row("binary garbage", QByteArray("\x01\x02\xff\xfe junk\n", 10), "");
+    }
+    void faults() {
+        catalogue::ListXmlImport import;
+        feed(import, cell<QByteArray>("data"), 5);
+        QVERIFY(!import.finish());
+        if (!cell<QString>("error").isEmpty())
+            QTEST(import.errorText(), "error");
+        QVERIFY(import.errorText().startsWith("line "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListXmlImport)
+#include "TestListXmlImport.moc"

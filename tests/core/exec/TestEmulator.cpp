@@ -1,0 +1,106 @@
+#include "core/exec/Emulator.h"
+#include "support/TableRows.h"
+
+#include <QDir>
+
+using exec::Command;
+using exec::Interface;
+using exec::Report;
+
+Q_DECLARE_METATYPE(Command)
+
+class TestEmulator : public QObject {
+    Q_OBJECT
+    config::AppState m_state;
+
+private slots:
+    // Folders that do not exist have no short form: their paths stay whole, never looked for on the search path.
+    void commands_data() {
+        columns<Command, QStringList, QString, bool>({"command", "arguments", "output", "withErrors"});
+        m_state.setAppPath(QStringLiteral("/gone/app"));
+        m_state.directories = {"/gone/M A M E/", "/r/", "/n/", "/s/", "/p/"};
+        const exec::Emulator classic(m_state);
+        const exec::Emulator today(m_state, Interface::Today);
+        const QStringList dirs = {"-rompath", "/r/;/n/", "-samplepath", "/s/"};
+        row("catalogue", classic.listing(), QStringList{"-listinfo"}, "listinfo.txt", false);
+        row("audit 1", classic.verifyRoms("galx"), QStringList{"galx", "-verifyroms"}, "temp1.txt", false);
+        row("audit 2", classic.verifySamples("galx"), QStringList{"galx", "-verifysamples"}, "temp2.txt", false);
+        row("audit 3", classic.listRoms("galx"), QStringList{"galx", "-listroms"}, "temp3.txt", false);
+        row("audit 4", classic.listSamples("galx"), QStringList{"galx", "-listsamples"}, "temp4.txt", false);
+        row("ROMs report", classic.verifyAll(Report::Roms), QStringList{"*", "-verifyroms"}, "roms.txt", false);
+        row("samples report", classic.verifyAll(Report::Samples), QStringList{"*", "-verifysamples"}, "samples.txt",
+            false);
+        row("sets report", classic.verifyAll(Report::Sets), QStringList{"*", "-verifysets"}, "sets.txt", false);
+        row("version", classic.help(), QStringList{"-help"}, "version.txt", false);
+        row("banner", classic.banner(), QStringList{"-help"}, "", false);
+        row("game start", classic.play({"galx", "-gamma", "1.20"}), QStringList{"galx", "-gamma", "1.20"}, "", false);
+        row("today: catalogue, read as written", today.listing(), QStringList{"-listxml", "-nodtd"}, "", false);
+        row("today: audit with Marqueon's directories", today.verifyRoms("galx"),
+            QStringList{"galx", "-verifyroms"} + dirs, "temp1.txt", true);
+        row("today: sample audit", today.verifySamples("galx"), QStringList{"galx", "-verifysamples"} + dirs,
+            "temp2.txt", true);
+        row("today: every set, no name", today.verifyAll(Report::Roms), QStringList{"-verifyroms"} + dirs, "roms.txt",
+            true);
+        row("today: sets are ROM sets", today.verifyAll(Report::Sets), QStringList{"-verifyroms"} + dirs, "sets.txt",
+            true);
+        row("today: samples", today.verifyAll(Report::Samples), QStringList{"-verifysamples"} + dirs, "samples.txt",
+            true);
+    }
+    void commands() {
+        const Command& command = cell<Command>("command");
+        const QString& output = cell<QString>("output");
+        QCOMPARE(command.program, m_state.directories.mame + config::mameFileName());
+        QTEST(command.arguments, "arguments");
+        QCOMPARE(command.workingDirectory, m_state.directories.mame);
+        QCOMPARE(command.outputFile, output.isEmpty() ? QString() : m_state.reportsPath() + output);
+        QTEST(command.withErrors, "withErrors");
+    }
+
+    void banners_data() {
+        columns<QByteArray, std::optional<Interface>>({"help", "interface"});
+        row("classic", QByteArray("M.A.M.E. v0.37 BETA 5 (Jul  2 2000) - Multiple Arcade Machine Emulator\n"),
+            std::optional(Interface::Classic));
+        row("today", QByteArray("MAME v0.251 (unknown)\nCopyright MAMEdev and contributors\n"),
+            std::optional(Interface::Today));
+        row("after other lines", QByteArray("\r\nwarning: no display\nMAME v0.251 (unknown)\r\n"),
+            std::optional(Interface::Today));
+        row("another program", QByteArray("usage: emulator [options]\n"), std::optional<Interface>());
+        row("nothing", QByteArray(), std::optional<Interface>());
+    }
+    void banners() { QTEST(exec::interfaceFromHelp(cell<QByteArray>("help")), "interface"); }
+
+    // What counts as a game's ROM set, and which screen shot a game shows.
+    void installedAndScreenShots_data() {
+        columns<Interface, QStringList, QString, bool, QString>({"interface", "files", "rom", "installed", "shot"});
+        const Interface classic = Interface::Classic, today = Interface::Today;
+        row("classic zip", classic, QStringList{"r/galx.zip"}, "galx", true, "galx.png");
+        row("classic ignores 7z and folders", classic, QStringList{"r/galx.7z", "n/galx/x"}, "galx", false, "galx.png");
+        row("today 7z", today, QStringList{"n/galx.7z"}, "galx", true, "galx.png");
+        row("today folder", today, QStringList{"r/galx/a.bin"}, "galx", true, "galx.png");
+        row("today needs no ROM", today, QStringList(), "pong", true, "pong.png");
+        row("today numbered snapshots", today, QStringList{"p/galx/0001.png", "p/galx/0000.png"}, "galx", false,
+            "galx/0000.png");
+        row("today own picture first", today, QStringList{"p/galx.png", "p/galx/0000.png"}, "galx", false, "galx.png");
+        row("classic keeps to NAME.png", classic, QStringList{"p/galx/0000.png"}, "galx", false, "galx.png");
+    }
+    void installedAndScreenShots() {
+        QTemporaryDir root;
+        for (const QString& file : cell<QStringList>("files"))
+            writeFile(root.filePath(file), "");
+        config::AppState state;
+        state.directories = {root.filePath("m/"), root.filePath("r/"), root.filePath("n/"), QString(),
+                             root.filePath("p/")};
+        exec::Emulator emulator(state, cell<Interface>("interface"));
+        emulator.setRomless({"pong"});
+        const QString& rom = cell<QString>("rom");
+        QTEST(emulator.isInstalled(rom), "installed");
+        // A whole directory listed once says the same as the test of one game.
+        QTEST(emulator.romSets(state.directories.retroRoms).contains(rom) ||
+                  emulator.romSets(state.directories.neoGeoRoms).contains(rom) || emulator.needsNoRoms(rom),
+              "installed");
+        QCOMPARE(emulator.screenShot(rom), root.filePath("p/") + cell<QString>("shot"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEmulator)
+#include "TestEmulator.moc"
