@@ -94,7 +94,7 @@ ListXml writeListXml(QIODevice& out, int machines, quint64 seed) {
             w.line("\t\t\t<control type=\"joy\" player=\"2\" buttons=\"2\" ways=\"8\"/>");
             w.line("\t\t</input>");
             result.games += coins && !bios ? 1 : 0;
-            for (int s = 0; s < 8 + w.below(10); ++s) {
+            for (int s = 0; s < 16 + w.below(12); ++s) {
                 w.line("\t\t<dipswitch name=\"Switch " + QByteArray::number(s) + "\" tag=\"DSW\" mask=\"3\">");
                 w.line("\t\t\t<diplocation name=\"SW1\" number=\"" + QByteArray::number(s + 1) + "\"/>");
                 for (int v = 0; v < 2 + w.below(3); ++v)

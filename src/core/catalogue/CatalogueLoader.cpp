@@ -80,13 +80,22 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
 
 } // namespace
 
-QString RecordReader::shared(QByteArrayView text) {
+QString RecordReader::shared(int field, QByteArrayView text) {
+    // Neighbouring games often say the same (statuses above all): the field's last text is
+    // checked before the table.
+    Recent& recent = m_recent[size_t(field)];
+    if (text == recent.bytes)
+        return recent.text;
     // A raw-data key looks the text up without copying it.
     const QByteArray key = QByteArray::fromRawData(text.data(), text.size());
     const auto found = m_texts.constFind(key);
-    if (found != m_texts.cend())
-        return *found;
-    return *m_texts.insert(QByteArray(text.data(), text.size()), QString::fromLatin1(text));
+    if (found != m_texts.cend()) {
+        recent = {found.key(), *found};
+    } else {
+        recent = {QByteArray(text.data(), text.size()), QString::fromLatin1(text)};
+        m_texts.insert(recent.bytes, recent.text);
+    }
+    return recent.text;
 }
 
 std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
@@ -122,7 +131,7 @@ std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
                 text.chop(1);
         }
         const bool unique = i == GameRecord::Description || i == GameRecord::RomName;
-        record.fields[i] = unique ? latin1(text) : shared(text);
+        record.fields[i] = unique ? latin1(text) : shared(i, text);
         const bool last = i == GameRecord::FieldCount - 1;
         if (last != (end < 0))
             return std::nullopt;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 
+#include <array>
 #include <optional>
 
 namespace exec {
@@ -26,8 +27,13 @@ public:
     std::optional<GameRecord> parse(QByteArrayView line);
 
 private:
-    QString shared(QByteArrayView text);
+    QString shared(int field, QByteArrayView text);
+    struct Recent {
+        QByteArray bytes;
+        QString text;
+    };
     QHash<QByteArray, QString> m_texts;
+    std::array<Recent, GameRecord::FieldCount> m_recent;
 };
 
 // The games of one list choice, split by installed state.

@@ -28,6 +28,25 @@ int compareText(const QString& a, const QString& b) {
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
+// The text as compareText sees it, for comparing as it is: plain ASCII folded here, anything
+// else by Qt, which agrees with it on ASCII.
+QString folded(const QString& text) {
+    bool hasUpper = false;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return text.toCaseFolded();
+        hasUpper = hasUpper || (c >= u'A' && c <= u'Z');
+    }
+    if (!hasUpper)
+        return text;
+    QString lower = text;
+    for (QChar& c : lower) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + 32);
+    }
+    return lower;
+}
+
 } // namespace
 
 bool GameListModel::before(const GameRecord& a, const GameRecord& b) const {
@@ -36,12 +55,21 @@ bool GameListModel::before(const GameRecord& a, const GameRecord& b) const {
 }
 
 // Sorts an order of row numbers rather than the records themselves: moving ten strings per
-// swap costs more than the comparisons. newRow, when given, receives each old row's new place.
+// swap costs more than the comparisons. Each text is folded once, so that comparing two is a
+// plain comparison, in the order compareText gives. newRow, when given, receives each old row's
+// new place.
 QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const {
     std::vector<int> rows(size_t(games.size()));
     std::iota(rows.begin(), rows.end(), 0);
-    const QList<GameRecord>& unsorted = games;
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return before(unsorted[a], unsorted[b]); });
+    std::vector<QString> keys;
+    keys.reserve(rows.size());
+    for (const GameRecord& game : std::as_const(games))
+        keys.push_back(folded(game.fields[m_sortColumn]));
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const int order = QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseSensitive);
+        return ascending ? order < 0 : order > 0;
+    });
     QList<GameRecord> sorted;
     sorted.reserve(games.size());
     if (newRow)

@@ -1,7 +1,6 @@
 #include "core/catalogue/ListXmlImport.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace catalogue {
@@ -59,74 +58,16 @@ struct ListXmlImport::Machine {
 ListXmlImport::ListXmlImport() = default;
 ListXmlImport::~ListXmlImport() = default;
 
-namespace {
-
-// Elements that stand on a line of their own, carry nothing the catalogue needs and make up most
-// of the document (switch settings, device references, chips, slot options).
-bool isPassedOver(QByteArrayView name) {
-    static const QByteArrayView names[] = {"dipvalue",     "device_ref", "slotoption", "confsetting", "chip",
-                                           "diplocation",  "biosset",    "extension",  "control",     "sample",
-                                           "softwarelist", "ramoption",  "adjuster",   "analog",      "conflocation",
-                                           "instance",     "sound",      "condition"};
-    for (QByteArrayView known : names) {
-        if (name == known)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-// The document reaches the XML reader line by line, but for the lines that say nothing the
-// catalogue needs: those are left out (an empty line stands in, so the reader's line numbers stay
-// true), and a ROM or disk line is cut down to whether the game needs its file.
 void ListXmlImport::addData(QByteArrayView data) {
     if (m_failed)
         return;
-    QByteArray kept;
-    kept.reserve(data.size() / 4);
-    qsizetype from = 0;
-    while (from < data.size()) {
-        const qsizetype newline = data.indexOf('\n', from);
-        if (newline < 0) {
-            m_partialLine += data.sliced(from);
-            break;
-        }
-        const QByteArrayView piece = data.sliced(from, newline - from + 1);
-        from = newline + 1;
-        if (m_partialLine.isEmpty()) {
-            keepLine(piece, kept);
-        } else {
-            m_partialLine += piece;
-            keepLine(m_partialLine, kept);
-            m_partialLine.clear();
-        }
-    }
-    m_reader.addData(kept);
+    m_reader.addData(m_lines.filter(data));
     read();
 }
 
-void ListXmlImport::keepLine(QByteArrayView line, QByteArray& kept) {
-    QByteArrayView element = line.trimmed();
-    if (!element.startsWith('<') || !element.endsWith("/>")) {
-        kept += line;
-        return;
-    }
-    qsizetype end = 1;
-    while (end < element.size() && (std::isalnum(uchar(element[end])) || element[end] == '_'))
-        ++end;
-    const QByteArrayView name = element.sliced(1, end - 1);
-    if (name == "rom" || name == "disk")
-        kept += element.contains("status=\"nodump\"") ? QByteArrayView("\n") : QByteArrayView("<rom/>\n");
-    else if (isPassedOver(name))
-        kept += '\n';
-    else
-        kept += line;
-}
-
 bool ListXmlImport::finish() {
-    if (!m_failed && !m_partialLine.isEmpty()) {
-        m_reader.addData(std::exchange(m_partialLine, QByteArray()));
+    if (!m_failed) {
+        m_reader.addData(m_lines.finish());
         read();
     }
     if (!m_failed && !m_ended)
@@ -137,7 +78,7 @@ bool ListXmlImport::finish() {
 void ListXmlImport::fail(const QString& text) {
     m_failed = true;
     m_error = QStringLiteral("line %1, column %2: %3")
-                  .arg(m_reader.lineNumber())
+                  .arg(m_lines.documentLine(m_reader.lineNumber()))
                   .arg(m_reader.columnNumber() + 1) // counted from 1, as an editor does
                   .arg(text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/GameRecord.h"
+#include "core/catalogue/ListXmlFilter.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -37,7 +38,6 @@ public:
 
 private:
     struct Machine;
-    void keepLine(QByteArrayView line, QByteArray& kept);
     void read();
     void startElement();
     void startMachine(const QXmlStreamAttributes& attributes);
@@ -47,7 +47,7 @@ private:
     void fail(const QString& text);
 
     QXmlStreamReader m_reader;
-    QByteArray m_partialLine;           // the start of a line whose end has not arrived yet
+    ListXmlFilter m_lines;
     std::unique_ptr<Machine> m_machine; // the machine being read
     int m_textField = -1;               // the field whose text is being read
     QString m_text;

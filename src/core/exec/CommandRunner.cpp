@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <system_error>
@@ -111,6 +112,10 @@ public:
                 if (got <= 0)
                     return;
                 m_take(QByteArrayView(buffer.constData(), got));
+                // Output that trickles in is left to gather a little: a wake-up for every few
+                // kilobytes would cost the program more time than reading them.
+                if (got < buffer.size() / 4)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(4));
             }
         });
 #endif

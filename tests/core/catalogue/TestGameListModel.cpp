@@ -49,6 +49,22 @@ private slots:
         model.removeGame(added);
         QTEST(romOrder(model), "roms");
     }
+
+    // Marks, accents and case: a sorted list and a game added to it agree on the order.
+    void sortsAnyText() {
+        GameListModel model;
+        model.setGames({game("\xe9p\xe9"
+                             "e,,,,,,,,,p"),
+                        game("Zed,,,,,,,,,z"), game("alpha,,,,,,,,,a"), game("_under,,,,,,,,,u"),
+                        game("\xc9"
+                             "clair,,,,,,,,,E"),
+                        game("[brack,,,,,,,,,b"), game("eclair,,,,,,,,,e")});
+        QCOMPARE(romOrder(model), QStringLiteral("b u a e z E p"));
+        model.addGame(game("Ebene,,,,,,,,,x"));
+        model.addGame(game("\xc9"
+                           "CLAIR,,,,,,,,,y"));
+        QCOMPARE(romOrder(model), QStringLiteral("b u a x e z E y p"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGameListModel)
