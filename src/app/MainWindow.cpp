@@ -4,8 +4,6 @@
 #include "app/PanelHost.h"
 #include "app/TextCommands.h"
 #include "core/catalogue/GameRecord.h"
-#include "core/config/PreferenceChanges.h"
-#include "core/maintenance/MameCfg.h"
 #include "core/settings/PlayCommand.h"
 #include "gui/about/AboutBox.h"
 #include "gui/audit/TextPanel.h"
@@ -16,7 +14,6 @@
 #include "gui/common/Twips.h"
 #include "gui/maintenance/MaintenancePanel.h"
 #include "gui/settings/SettingsPanel.h"
-#include "gui/setup/SetupDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -355,27 +352,6 @@ void MainWindow::openMaintenance() {
     m_maintenancePanel->open(game ? game->romName() : QString());
 }
 
-void MainWindow::showOptions() {
-    const config::AppState before = m_state;
-    m_state.previousDirectories = m_state.directories;
-    gui::SetupDialog dialog(m_state, m_dialogs, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        m_state.previousDirectories = {};
-        return;
-    }
-    m_lists->applyAppearance();
-    const config::PreferenceChanges changes = config::compare(before, m_state);
-    if (changes.refreshLists) {
-        m_dialogs.message(QStringLiteral("Marqueon will now refresh the Game List to update your changes."),
-                          gui::Dialogs::Icon::Information);
-        refresh();
-    }
-    if (changes.showScreenShot) {
-        m_lists->showScreenShot();
-        m_lists->showDetails();
-    }
-}
-
 void MainWindow::showAbout() {
     gui::AboutBox about(m_emulator, m_runner, this);
     about.exec();
@@ -411,11 +387,6 @@ void MainWindow::showPathInformation() {
 void MainWindow::showListLoadTime() {
     m_dialogs.message(QString::number(qRound(m_loadEnd - m_loadStart)) + QStringLiteral(" Seconds"),
                       gui::Dialogs::Icon::Information, QStringLiteral("List Load Time"));
-}
-
-void MainWindow::writeMameCfg() {
-    if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
-        m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), gui::Dialogs::Icon::Critical);
 }
 
 } // namespace app

@@ -1,11 +1,12 @@
-// The main window's life: the load sequence at start, the first activation, the refresh of the
-// game lists, resizing and closing.
+// The main window's life: the load sequence at start, the setup and its changes, the first
+// activation, the refresh of the game lists, resizing and closing.
 #include "app/MainWindow.h"
 
 #include "app/ListController.h"
 #include "app/PanelHost.h"
 #include "core/catalogue/GameInfo.h"
 #include "core/config/OptionsFile.h"
+#include "core/config/PreferenceChanges.h"
 #include "core/maintenance/MameCfg.h"
 #include "gui/audit/TextPanel.h"
 #include "gui/catalogue/GameListPanel.h"
@@ -262,6 +263,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
                               QStringLiteral("!  The last view was not saved."),
                           gui::Dialogs::Icon::Critical);
     event->accept();
+}
+
+void MainWindow::showOptions() {
+    const config::AppState before = m_state;
+    m_state.previousDirectories = m_state.directories;
+    gui::SetupDialog dialog(m_state, m_dialogs, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        m_state.previousDirectories = {};
+        return;
+    }
+    m_lists->applyAppearance();
+    const config::PreferenceChanges changes = config::compare(before, m_state);
+    if (changes.refreshLists) {
+        m_dialogs.message(QStringLiteral("Marqueon will now refresh the Game List to update your changes."),
+                          gui::Dialogs::Icon::Information);
+        refresh();
+    }
+    if (changes.showScreenShot) {
+        m_lists->showScreenShot();
+        m_lists->showDetails();
+    }
+}
+
+void MainWindow::writeMameCfg() {
+    if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
+        m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), gui::Dialogs::Icon::Critical);
 }
 
 } // namespace app
