@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 
 namespace gui {
 namespace {
