@@ -37,6 +37,14 @@ GameStatusView::GameStatusView(QWidget* parent)
         addWidget(panel, i == 1 ? 1 : 0);
         m_panels[i] = panel;
     }
+    // Today's catalogues count five digits; the count keeps them whole and the stretching name
+    // panel gives up the room, so the bar still fits the fixed-width window.
+    const int countWidth = m_panels[0]->fontMetrics().horizontalAdvance(QStringLiteral("Total Games: 00000 "));
+    const int extra = countWidth - m_panels[0]->minimumWidth();
+    if (extra > 0) {
+        m_panels[0]->setMinimumWidth(countWidth);
+        m_panels[1]->setMinimumWidth(m_panels[1]->minimumWidth() - extra);
+    }
     m_cover = new QWidget(this);
     m_cover->setObjectName(QStringLiteral("statusCover"));
     m_cover->setAutoFillBackground(true);
