@@ -82,7 +82,7 @@ MainWindow::MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* 
     , m_dialogs(dialogs)
     , m_runner(dialogs)
     , m_emulator(state)
-    , m_settings(state) {
+    , m_settings(state, m_emulator) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     createActions();
@@ -319,11 +319,14 @@ void MainWindow::play() {
 
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(true);
-    const bool goOn = m_runner.run(m_emulator.play(line.arguments));
+    exec::RunResult result;
+    const bool goOn = m_runner.run(m_emulator.play(line.arguments), result);
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(false);
     if (!goOn)
         return;
+    if (const std::optional<QString> problem = m_emulator.playProblem(result))
+        m_dialogs.message(*problem, gui::Dialogs::Icon::Exclamation);
     // The emulator may have left a new snapshot or settings behind.
     m_lists->showScreenShot();
     m_lists->showDetails();

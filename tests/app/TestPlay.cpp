@@ -78,6 +78,41 @@ private slots:
         QCOMPARE(m_session->selectedRom("installedList"), rom);
     }
 
+    // Today's emulator gets the options it knows, in its spelling, and Marqueon's directories;
+    // when it cannot run the game the user is told why.
+    void playsToday_data() {
+        columns<QByteArray, QString, QStringList, QString>({"archive", "parameters", "options", "message"});
+        const QString problem = "M.A.M.E. could not run the game.\r";
+        row("settings translated", QByteArray(), "", QStringList{"-gamma", "1.20", "-joystick", "-waitvsync"}, "");
+        row("unknown option", QByteArray(), "-xyz", QStringList(), problem + "Error: unknown option: -xyz");
+        row("missing files", QByteArray("MISSING"), "", QStringList(),
+            problem + "Required files are missing, the machine cannot be run.");
+    }
+
+    void playsToday() {
+        QFETCH(QString, parameters);
+        QFETCH(QStringList, options);
+        const config::Directories& d = m_session->sandbox.state().directories;
+        writeFile(d.retroRoms + "galx.zip", cell<QByteArray>("archive"));
+        writeFile(m_session->sandbox.mamePath() + "standin-today", "");
+        writeSettings(m_session->sandbox.settingsPath() + "raster.cfg", SettingsKind::Raster,
+                      {{Field::Gamma, "-gamma 1.20"},
+                       {Field::Controller, "-joy 4Button"},
+                       {Field::Scanlines, "-noscanlines"},
+                       {Field::Vsync, "-vsync"},
+                       {Field::WaitVsync, "-waitvsync"},
+                       {Field::AddParams, parameters.isEmpty() ? "none" : parameters}});
+        QVERIFY(startOn("All Games"));
+        const QStringList arguments = play();
+        const QString message = cell<QString>("message");
+        QCOMPARE(m_session->dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            return;
+        const QStringList directories = {
+            "-rompath", d.retroRoms + ';' + d.neoGeoRoms, "-samplepath", d.samples, "-snapshot_directory", d.snapshots};
+        QCOMPARE(arguments, QStringList{"galx"} + options + directories);
+    }
+
     void refusesUninstalledGames_data() {
         columns<QByteArray, QString>({"view", "list"});
         row("all games", QByteArray("All Games"), "allList");

@@ -24,7 +24,7 @@ inline QByteArray listing(const QList<ListedGame>& games) {
         if (!game.cloneOf.isEmpty())
             text += "\tcloneof " + game.cloneOf + "\n\tromof " + game.cloneOf + "\n";
         text += "\trom ( name " + game.name + ".1 size 4096 crc 0123abcd region cpu1 offs 0 )\n\t" + game.video +
-                "\n\t" + game.driver + "\n)\n\n";
+                "\n\tinput ( players 2 control joy8way buttons 1 coins 2 )\n\t" + game.driver + "\n)\n\n";
     }
     return text;
 }

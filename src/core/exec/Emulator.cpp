@@ -1,6 +1,7 @@
 #include "core/exec/Emulator.h"
 
 #include "core/config/AppState.h"
+#include "core/exec/CommandRunner.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -161,6 +162,10 @@ Command Emulator::banner() const {
     return run({QStringLiteral("-help")}, QString());
 }
 
+Command Emulator::showConfig() const {
+    return run({QStringLiteral("-showconfig")}, QString());
+}
+
 ListingFormat Emulator::listingFormat() const {
     return m_interface == Interface::Classic ? ListingFormat::ListInfo : ListingFormat::ListXml;
 }
@@ -202,7 +207,27 @@ Command Emulator::verifyAll(Report report) const {
 }
 
 Command Emulator::play(const QStringList& arguments) const {
-    return run(arguments, QString());
+    Command command = withDirectories(run(arguments, QString()));
+    if (m_interface == Interface::Today)
+        command.arguments << QStringLiteral("-snapshot_directory") << pathList({m_state.directories.snapshots});
+    return command;
+}
+
+std::optional<QString> Emulator::playProblem(const RunResult& result) const {
+    // A drive or directory fault has been said already by whoever ran the command.
+    if (m_interface == Interface::Classic || result.finishedWell() || result.status == RunResult::Status::DriveFault ||
+        result.status == RunResult::Status::NoDirectory)
+        return std::nullopt;
+    const QString fatal = QStringLiteral("Fatal error: ");
+    QString reason =
+        result.lastErrorLine.startsWith(fatal) ? result.lastErrorLine.mid(fatal.size()) : result.lastErrorLine;
+    if (result.status == RunResult::Status::NotStarted)
+        reason = QStringLiteral("It could not be started.");
+    else if (reason.isEmpty())
+        reason = result.status == RunResult::Status::Crashed
+                     ? QStringLiteral("It ended abnormally.")
+                     : QStringLiteral("It ended with status %1.").arg(result.exitCode);
+    return QStringLiteral("M.A.M.E. could not run the game.\r") + reason;
 }
 
 RomSetIndex Emulator::romSets(const QString& directory) const {

@@ -12,6 +12,8 @@ struct AppState;
 
 namespace exec {
 
+struct RunResult;
+
 // The two kinds of emulator Marqueon speaks to: the MS-DOS one of 2000 ("M.A.M.E. v0.37 ...":
 // -listinfo, -verifysets, mame.cfg, snap/NAME.png) and today's MAME ("MAME v0.251 ...":
 // -listxml, -verifyroms, mame.ini, snap/NAME/0000.png).
@@ -60,6 +62,8 @@ public:
     Command help() const;
     // The same for finding the interface: read from standard output, not kept.
     Command banner() const;
+    // Today's emulator's effective options (EmulatorConfig), read from standard output.
+    Command showConfig() const;
 
     ListingFormat listingFormat() const;
     // The full game information: into listinfo.txt, or to be read as it is written.
@@ -75,8 +79,12 @@ public:
     // A whole-collection report into its file.
     Command verifyAll(Report report) const;
 
-    // A game start: the ROM name, then the options, each word one argument.
+    // A game start: the ROM name, then the options, each word one argument; today's emulator
+    // also gets Marqueon's ROM, sample and snapshot directories.
     Command play(const QStringList& arguments) const;
+    // What the user is told when a game start failed: today's emulator ends with an error status
+    // and says why on its last error line; the classic one is not asked.
+    std::optional<QString> playProblem(const RunResult& result) const;
 
     // The ROM sets of a directory, as this emulator finds them.
     RomSetIndex romSets(const QString& directory) const;

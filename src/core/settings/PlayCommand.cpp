@@ -7,20 +7,20 @@
 namespace settings {
 
 PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
-                              SettingsRecord& record) {
+                              SettingsRecord& record, exec::Interface interface) {
     const SettingsKind kind = kindOf(videoType);
     QString source = settingsPath + customFileName(romName);
     if (!QFile::exists(source))
         source = settingsPath + defaultsFileName(kind);
 
     PlayLine line;
-    QStringList options;
+    bool withOptions = false;
     if (QFile::exists(source)) {
         line.read = readSettingsFile(source, kind, record);
         switch (line.read.outcome) {
         case ReadResult::Outcome::Complete:
         case ReadResult::Outcome::EndedEarly:
-            options = optionTokens(record, kind);
+            withOptions = true;
             break;
         case ReadResult::Outcome::Unreadable:
             // The record still holds some earlier game's settings: nothing is fit to run.
@@ -33,8 +33,15 @@ PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romNam
     } else {
         line.read.outcome = ReadResult::Outcome::Missing;
     }
-    QString commandLine = QStringLiteral("mame ") + romName;
     line.arguments << romName.toLower();
+    if (interface == exec::Interface::Today) {
+        if (withOptions)
+            line.arguments << todayOptionArguments(record, kind);
+        line.commandLine = QStringLiteral("mame ") + line.arguments.join(u' ');
+        return line;
+    }
+    const QStringList options = withOptions ? optionTokens(record, kind) : QStringList();
+    QString commandLine = QStringLiteral("mame ") + romName;
     for (const QString& token : options) {
         commandLine += u' ' + token;
         // A token may hold several words ("-gamma 1.20", typed parameters): one argument each.

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/exec/Emulator.h"
 #include "core/settings/SettingsFile.h"
 
 // The command line a game starts with: "mame " + ROM name + the options of its settings,
-// spaces collapsed, all in lower case.
+// spaces collapsed, all in lower case; for today's emulator the options in its spelling.
 namespace settings {
 
 struct PlayLine {
@@ -16,6 +17,6 @@ struct PlayLine {
 // kind's defaults file when it exists, else no options. The file is read into the record,
 // which keeps the values of fields a short file does not hold.
 PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
-                              SettingsRecord& record);
+                              SettingsRecord& record, exec::Interface interface = exec::Interface::Classic);
 
 } // namespace settings

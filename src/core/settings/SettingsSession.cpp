@@ -24,8 +24,9 @@ QString editingCaption(Editing editing) {
     return QStringLiteral("Custom Settings");
 }
 
-SettingsSession::SettingsSession(const config::AppState& state)
-    : m_state(state) {}
+SettingsSession::SettingsSession(const config::AppState& state, const exec::Emulator& emulator)
+    : m_state(state)
+    , m_emulator(emulator) {}
 
 QString SettingsSession::defaultsFile(SettingsKind kind) const {
     return m_state.settingsPath() + defaultsFileName(kind);
@@ -106,8 +107,11 @@ SaveResult SettingsSession::save(Editing editing, const SettingsForm& form) {
         return {SaveResult::Outcome::Refused, *problem};
     const bool allDefaults = form.atDefaults();
     form.readTokens(m_record);
-    if (std::optional<QString> tooLong = lengthRuleMessage(buildOptionString(m_record, m_kind)))
-        return {SaveResult::Outcome::Refused, *tooLong};
+    // The length limit is the MS-DOS command line's; today's emulator has none.
+    if (m_emulator.interface() == exec::Interface::Classic) {
+        if (std::optional<QString> tooLong = lengthRuleMessage(buildOptionString(m_record, m_kind)))
+            return {SaveResult::Outcome::Refused, *tooLong};
+    }
 
     const auto write = [&](const QString& path) {
         form.readPositions(m_record);
@@ -139,7 +143,7 @@ SaveResult SettingsSession::save(Editing editing, const SettingsForm& form) {
 }
 
 PlayLine SettingsSession::playLine(const QString& romName, const QString& videoType) {
-    return buildPlayCommandLine(m_state.settingsPath(), romName, videoType, m_record);
+    return buildPlayCommandLine(m_state.settingsPath(), romName, videoType, m_record, m_emulator.interface());
 }
 
 } // namespace settings

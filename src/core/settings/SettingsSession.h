@@ -30,7 +30,8 @@ struct SaveResult {
 // as the last read left them, for the panel and for Play alike.
 class SettingsSession {
 public:
-    explicit SettingsSession(const config::AppState& state);
+    // The emulator decides how the options are spelt and whether the command-line length counts.
+    SettingsSession(const config::AppState& state, const exec::Emulator& emulator);
 
     // The user's defaults for a kind, or the emulator's when there are none. A raster file
     // leaves the vector-only settings as the panel shows them.
@@ -40,7 +41,7 @@ public:
     // Restore: inside a game's custom settings, its kind's defaults when both files exist;
     // otherwise the emulator's defaults.
     PanelContent restore(const PanelContent& shown);
-    // OK: the form checked (parameters, command-line length), then saved or, where it says no
+    // OK: the form checked (parameters, the classic command line's length), then saved or, where it says no
     // more than the defaults, its file deleted.
     SaveResult save(Editing editing, const SettingsForm& form);
 
@@ -55,6 +56,7 @@ private:
     PanelContent showRecord(Editing editing, SettingsKind kind, ReadResult read, const SettingsForm& shown);
 
     const config::AppState& m_state;
+    const exec::Emulator& m_emulator;
     SettingsRecord m_record = SettingsRecord::defaults();
     SettingsKind m_kind = SettingsKind::Raster;
     QString m_customRom;  // the game whose custom settings are open

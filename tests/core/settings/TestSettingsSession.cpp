@@ -16,7 +16,7 @@ class TestSettingsSession : public QObject {
     }
     // Files as OK leaves them (defaults: gamma 1.20, beam 2.5; custom: gamma 1.10), or "blocked" by a file.
     void writeFiles(const QString& files) {
-        settings::SettingsSession session(m_state);
+        settings::SettingsSession session(m_state, m_emulator);
         for (const QString& name : files.split(u' ', Qt::SkipEmptyParts)) {
             const QString form = name.endsWith(u'x') ? "gamma=12" : name == u"vector" ? "gamma=14 beam=15" : "gamma=14";
             if (name == u"blocked")
@@ -28,6 +28,7 @@ class TestSettingsSession : public QObject {
     QString settingsFiles() const { return QDir(m_state.settingsPath()).entryList(QDir::Files).join(u' '); }
     std::unique_ptr<TestSandbox> m_sandbox;
     config::AppState m_state;
+    exec::Emulator m_emulator{m_state};
 private slots:
     void init() { m_state = (m_sandbox = std::make_unique<TestSandbox>())->state(); }
     // Each opens over a form with the beam at 1.7.
@@ -50,7 +51,7 @@ private slots:
         const QString& open = cell<QString>("open");
         writeFiles(cell<QString>("files"));
         const QString before = settingsFiles();
-        settings::SettingsSession session(m_state);
+        settings::SettingsSession session(m_state, m_emulator);
         const settings::PanelContent content = this->open(session, open, "beam=7");
         QTEST(settings::editingCaption(content.editing), "caption");
         QTEST(content.restoreCaption, "restoreCaption");
@@ -81,6 +82,9 @@ private slots:
         row("command line of 131", "", "raster", "parameters=" + x117, "", "raster.cfg", x117);
         row("command line of 132", "raster", "raster", "parameters=x" + x117, "line 132 characters", "raster.cfg",
             "-gamma 1.20");
+        // Today's emulator has no length limit and its own spelling.
+        row("today: command line of 132", "", "raster", "parameters=x" + x117, "", "raster.cfg", "x" + x117);
+        row("today: options it lacks left out", "", "raster", "gamma=14 tweak", "", "raster.cfg", "-gamma 1.20");
         row("double quote", "", "galx", "parameters=\"", "cannot contain a double quote", "", "");
         row("defaults unwritable", "blocked", "raster", "gamma=3", "could not be saved in @", "", "");
         row("custom unwritable", "blocked", "galx", "gamma=3", "could not be saved in @", "", "");
@@ -89,7 +93,9 @@ private slots:
         const QString& open = cell<QString>("open");
         const QString refusal = QString(cell<QString>("refusal")).replace(u'@', m_state.settingsPath());
         writeFiles(cell<QString>("files"));
-        settings::SettingsSession session(m_state);
+        m_emulator.setInterface(QByteArray(QTest::currentDataTag()).startsWith("today") ? exec::Interface::Today
+                                                                                        : exec::Interface::Classic);
+        settings::SettingsSession session(m_state, m_emulator);
         const auto result = session.save(this->open(session, open).editing, formFrom(cell<QString>("form")));
         QCOMPARE(result.outcome, refusal.isEmpty()                    ? Outcome::Saved
                                  : refusal.startsWith("could not be") ? Outcome::WriteFailed

@@ -17,6 +17,7 @@ class TestSettingsPanel : public QObject {
 
     std::unique_ptr<TestSandbox> m_sandbox;
     ScriptedDialogs m_dialogs;
+    std::unique_ptr<exec::Emulator> m_emulator;
     std::unique_ptr<SettingsSession> m_session;
     std::unique_ptr<gui::SettingsPanel> m_panel;
     std::unique_ptr<QSignalSpy> m_finished;
@@ -37,7 +38,8 @@ private slots:
     void init() {
         m_sandbox = std::make_unique<TestSandbox>();
         m_dialogs = ScriptedDialogs();
-        m_session = std::make_unique<SettingsSession>(m_sandbox->state());
+        m_emulator = std::make_unique<exec::Emulator>(m_sandbox->state());
+        m_session = std::make_unique<SettingsSession>(m_sandbox->state(), *m_emulator);
         m_panel = std::make_unique<gui::SettingsPanel>(*m_session, m_dialogs);
         m_finished = std::make_unique<QSignalSpy>(m_panel.get(), &gui::SettingsPanel::finished);
         m_panel->show();
