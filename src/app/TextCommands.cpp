@@ -6,7 +6,6 @@
 #include "core/audit/Reports.h"
 #include "core/catalogue/GameRecord.h"
 #include "core/config/AppState.h"
-#include "core/history/History.h"
 #include "core/io/TextFile.h"
 #include "core/maintenance/MameCfg.h"
 #include "gui/audit/TextPanel.h"
@@ -74,18 +73,17 @@ void TextCommands::audit() {
 }
 
 void TextCommands::history() {
-    if (!QFileInfo::exists(m_state.directories.mame + QStringLiteral("history.dat"))) {
-        m_dialogs.message(QStringLiteral("Cannot find history.dat file.  Download and install this file in your "
-                                         "M.A.M.E. directory.\rOnce this file exists, refresh the Game List to "
-                                         "initialize the history database."),
-                          Dialogs::Icon::Information);
+    // The history area knows what each interface reads.
+    const history::HistorySource source =
+        history::findHistory(m_emulator.interface(), m_state, qEnvironmentVariable("HOME"));
+    if (!source.found()) {
+        m_dialogs.message(source.missingMessage, Dialogs::Icon::Information);
         m_lists.restoreSelection();
         return;
     }
     gui::BusyPointer busy;
     open(QStringLiteral("Game History"), false);
-    const catalogue::GameRecord* game = m_lists.selectedGame();
-    m_panel->setText(history::gameHistory(m_state.listingPath(), game ? game->romName() : QString()).text);
+    m_panel->setText(m_history.text(source, m_lists.selectedGame()));
     m_panel->returnButton()->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exec/Emulator.h"
+#include "core/history/GameHistory.h"
 
 #include <QObject>
 
@@ -50,6 +51,7 @@ private:
     const exec::Emulator& m_emulator;
     gui::EmulatorRunner& m_runner;
     gui::Dialogs& m_dialogs;
+    history::GameHistory m_history; // today's history index, kept for the program's run
     bool m_editingConfig = false;
     bool m_configChanged = false;
     bool m_romSetReport = false;

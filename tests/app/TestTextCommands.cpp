@@ -228,6 +228,38 @@ private slots:
         QCOMPARE(s().selectedRom("allList"), QStringLiteral("galx"));
     }
 
+    // Today's emulator writes no listing: Game History reads history.xml itself, from the MAME
+    // directory's history/ folder here, and shows the clone its parent's paragraphs.
+    void historyWithTodaysEmulator_data() {
+        columns<QByteArray, QString>({"file", "shown"}); // without a file the message
+        row("paragraphs of the parent",
+            QByteArray("<history version=\"1\"><entry><systems><system name=\"galx\"/>"
+                       "</systems><text>\nGalaxy Raid &amp; more.\n\nTwo lines\nhere."
+                       "\n</text></entry></history>"),
+            "Galaxy Raid & more.\n\nTwo lines\nhere.");
+        row("no file", QByteArray("<none>"),
+            "Cannot find history.xml or history.dat file.  Download and install one of these files in your M.A.M.E. "
+            "directory.");
+    }
+    void historyWithTodaysEmulator() {
+        qputenv("HOME", m_home.path().toLocal8Bit()); // never the user's own history files
+        writeFile(s().sandbox.mamePath() + "standin-today", "");
+        place(s().sandbox.mamePath() + "history/history.xml", cell<QByteArray>("file"));
+        QVERIFY(s().startWith());
+        s().select("galxb");
+        s().trigger("historyAction");
+        if (cell<QByteArray>("file") == "<none>") {
+            QCOMPARE(s().dialogs.texts(), QStringList{cell<QString>("shown")});
+            QVERIFY(!s().panelOpen());
+            return;
+        }
+        QCOMPARE(caption(), QStringLiteral("Game History"));
+        QCOMPARE(text(), cell<QString>("shown"));
+        QVERIFY(panelButton("returnButton")->hasFocus());
+        leave();
+        QCOMPARE(s().selectedRom("allList"), QStringLiteral("galxb"));
+    }
+
     void configEditor_data() {
         columns<QByteArray, bool, int, QByteArray>({"before", "typed", "answer", "after"}); // answer -1: no question
         const QByteArray file = "[directory]\nrompath = x\n";
@@ -321,6 +353,7 @@ private:
         return QString::fromLatin1(process.readAllStandardOutput());
     }
     std::unique_ptr<Session> m_session;
+    QTemporaryDir m_home;
 };
 
 QTEST_MAIN(TestTextCommands)

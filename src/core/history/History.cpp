@@ -7,8 +7,6 @@ namespace {
 
 using Outcome = HistoryResult::Outcome;
 
-const QString NoHistoryText = QStringLiteral("There is no history information for this game.");
-
 // The listing's lines are a tab, a keyword and a blank, then the value: "\tname pacman",
 // "\thistory \"...\"", "\trom ( name ... )". Positions below count from 0.
 bool isNameLine(QByteArrayView line, QByteArrayView romName) {
@@ -43,6 +41,10 @@ QString historyText(QByteArrayView line) {
 
 } // namespace
 
+QString noHistoryText() {
+    return QStringLiteral("There is no history information for this game.");
+}
+
 HistoryResult gameHistory(const QString& listInfoPath, const QString& romName) {
     io::LineReader listing(listInfoPath);
     if (!listing.isOpen())
@@ -61,7 +63,7 @@ HistoryResult gameHistory(const QString& listInfoPath, const QString& romName) {
         }
     }
     if (!listed)
-        return {Outcome::GameNotListed, NoHistoryText};
+        return {Outcome::GameNotListed, noHistoryText()};
 
     while (listing.next(line)) {
         if (isRomLine(line) || isBlockEnd(line))
@@ -74,7 +76,7 @@ HistoryResult gameHistory(const QString& listInfoPath, const QString& romName) {
         }
     }
     // Also a listing cut short inside the game's header.
-    return {Outcome::NoHistory, NoHistoryText};
+    return {Outcome::NoHistory, noHistoryText()};
 }
 
 } // namespace history

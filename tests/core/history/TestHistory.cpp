@@ -1,3 +1,5 @@
+#include "core/config/AppState.h"
+#include "core/history/GameHistory.h"
 #include "core/history/History.h"
 #include "support/TableRows.h"
 
@@ -16,6 +18,24 @@ const QByteArray Listing =
     "game (\n\tname romword\n\tromof galwar\n\thistory \"After the header.\"\n)\ngame (\n\tname empty\n"
     "\thistory \"\"\n)\ngame (\n\tname noroms\n)\ngame (\n\tname after\n\thistory \"Not the story of noroms.\"\n)\n"
     "game (\n\tname cutshort\n\tdescription \"Listing Ends Here\"";
+
+// Today's history files, in both formats with the same texts: one entry naming two systems and a
+// software item, a game in two entries, and a clone with an entry of its own.
+const QByteArray Xml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<history version=\"2.51\">\n\t<entry>\n"
+    "\t\t<systems>\n\t\t\t<system name=\"pong\"/>\n\t\t\t<system name=\"pongd\"/>\n\t\t</systems>\n"
+    "\t\t<software><item list=\"a2600\" name=\"tennis\"/></software>\n\t\t<text>\nPong &amp; "
+    "&quot;Doubles&quot; &lt;1972&gt; caf\xc3\xa9 &#39;73\n\nTwo paragraphs.\n\t\t</text>\n\t</entry>\n"
+    "\t<entry><systems><system name=\"galx\"/></systems><text>Galaxy Raid.</text></entry>\n"
+    "\t<entry><systems><system name=\"galx\"/><system name=\"galxb\"/></systems>"
+    "<text>Both Raids.</text></entry>\n</history>\n";
+const QByteArray Dat =
+    "## a comment\n$info=pong,pongd,\n$bio\n\nPong & \"Doubles\" <1972> caf\xe9 '73\n\nTwo paragraphs.\n\n"
+    "$end\n$a2600=tennis,\n$bio\nA cartridge.\n$end\n$info=galx,\n$bio\nGalaxy Raid.\n$end\n"
+    "$info=galx,galxb,\n$bio\nBoth Raids.\n$end\n";
+const QString Pong = QStringLiteral("Pong & \"Doubles\" <1972> caf\u00e9 '73\n\nTwo paragraphs.");
+// An entry of a megabyte and a half first, so that the rest lies beyond the first block read.
+const QByteArray Long = QByteArray(1536 * 1024, 'x');
 } // namespace
 
 class TestHistory : public QObject {
@@ -55,6 +75,101 @@ private slots:
         const history::HistoryResult result = history::gameHistory(path, cell<QString>("romName"));
         QTEST(result.outcome, "outcome");
         QTEST(result.text, "text");
+    }
+
+    // The text column's %1 stands for the file's path.
+    void todayLookup_data() {
+        columns<QString, QByteArray, QString, QString, Outcome, QString>(
+            {"file", "contents", "romName", "parent", "outcome", "text"});
+        const auto both = [](const char* name, const QString& rom, const QString& parent, const QString& text) {
+            const QByteArrayList files = {Xml, Dat, QByteArray(Xml).replace("\n", "\r\n"),
+                                          QByteArray(Dat).replace("\n", "\r\n")};
+            for (int i = 0; i < 4; ++i) {
+                QTest::addRow("%s, %s%s", name, i % 2 ? "dat" : "xml", i > 1 ? ", CR LF" : "")
+                    << (i % 2 ? "history.dat" : "history.xml") << files[i] << rom << parent
+                    << (text == NoHistory ? Outcome::NoHistory : Outcome::Found) << text;
+            }
+        };
+        both("entities, Latin-1 or UTF-8, paragraphs", "pong", "", Pong);
+        both("second system of an entry", "pongd", "", Pong);
+        both("a game in two entries", "galx", "", "Galaxy Raid.\n\nBoth Raids.");
+        both("clone without an entry", "galxc", "galx", "Galaxy Raid.\n\nBoth Raids.");
+        both("clone with its own entry", "galxb", "galx", "Both Raids.");
+        both("software is no system", "tennis", "", NoHistory);
+        both("no entry, nor its parent's", "zoom", "nope", NoHistory);
+        row("beyond the first block, xml", "history.xml",
+            QByteArray(Xml).insert(Xml.indexOf("\t<entry>"), "<entry><text>" + Long + "</text></entry>"), "galx", "",
+            Outcome::Found, "Galaxy Raid.\n\nBoth Raids.");
+        row("beyond the first block, dat", "history.dat", "$info=a,\n$bio\n" + Long + "\n$end\n" + Dat, "galxb", "",
+            Outcome::Found, "Both Raids.");
+        row("UTF-8 dat", "history.dat", QByteArray("$info=u,\n$bio\ncaf\xc3\xa9\n$end\n"), "u", "", Outcome::Found,
+            "caf\u00e9");
+        row("dat entry without its end", "history.dat",
+            QByteArray("$info=a,\n$bio\nA.\n$1=4 credits\n$info=b,\n$bio\nB.\n"), "a", "", Outcome::Found,
+            "A.\n$1=4 credits");
+        const QString damaged = "The history file %1 is damaged (line %2).  Download and install it again.";
+        row("xml cut short", "history.xml", Xml.left(Xml.indexOf("<text>Both")), "pong", "", Outcome::Damaged,
+            damaged.arg("%1", "16: Premature end of document."));
+        row("xml of another kind", "history.xml", QByteArray("<mame>\n<entry/></mame>"), "pong", "", Outcome::Damaged,
+            damaged.arg("%1", "1: the document is no history list, its first element is <mame>"));
+        row("missing file", "history.xml", QByteArray("<none>"), "pong", "", Outcome::Damaged,
+            "The history file %1 cannot be read.");
+    }
+    void todayLookup() {
+        const QString path = m_dir.filePath(cell<QString>("file"));
+        place(path, cell<QByteArray>("contents"));
+        history::HistoryDatabase database;
+        const history::HistoryResult result = database.lookup(path, cell<QString>("romName"), cell<QString>("parent"));
+        QTEST(result.outcome, "outcome");
+        QCOMPARE(result.text, QString(cell<QString>("text")).replace("%1", QDir::toNativeSeparators(path)));
+        QFile::remove(path);
+    }
+
+    // The index is built again when the file changes, and for another file.
+    void indexFollowsTheFile() {
+        const QString xml = m_dir.filePath("history.xml");
+        history::HistoryDatabase database;
+        writeFile(xml, "<history><entry><system name='a'/><text>One.</text></entry></history>");
+        QCOMPARE(database.lookup(xml, "a").text, "One.");
+        writeFile(xml, "<history><entry><system name='a'/><text>Two, longer.</text></entry></history>");
+        QCOMPARE(database.lookup(xml, "a").text, "Two, longer.");
+        writeFile(xml, "<history><entry><system name='a'/><text>Six, longer.</text></entry></history>");
+        QFile file(xml); // the same size: the modification time tells
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(database.lookup(xml, "a").text, "Six, longer.");
+        writeFile(m_dir.filePath("history.dat"), "$info=a,\n$bio\nFrom the dat.\n$end\n");
+        QCOMPARE(database.lookup(m_dir.filePath("history.dat"), "a").text, "From the dat.");
+    }
+
+    // Files under the test's folder: mame/ is the MAME directory, home/ the home directory.
+    void findHistory_data() {
+        columns<exec::Interface, QStringList, QString>({"interface", "files", "found"});
+        const auto Today = exec::Interface::Today;
+        row("MAME directory first", Today, QStringList{"mame/history/history.xml", "mame/history.dat"},
+            "mame/history.dat");
+        row("xml before dat", Today, QStringList{"mame/history.dat", "mame/history.xml"}, "mame/history.xml");
+        row("history/ before dats/", Today, QStringList{"mame/dats/history.xml", "mame/history/history.dat"},
+            "mame/history/history.dat");
+        row("dats/ before home", Today, QStringList{"home/.mame/history/history.xml", "mame/dats/history.dat"},
+            "mame/dats/history.dat");
+        row("home", Today, QStringList{"home/.mame/history/history.xml", "mame/history.xml/"},
+            "home/.mame/history/history.xml");
+        row("none", Today, QStringList{"mame/history.txt"}, "");
+        row("classic: history.dat", exec::Interface::Classic, QStringList{"mame/history.dat"}, "mame/history.dat");
+        row("classic: no xml", exec::Interface::Classic, QStringList{"mame/history.xml"}, "");
+    }
+    void findHistory() {
+        QTemporaryDir root;
+        for (const QString& file : cell<QStringList>("files"))
+            place(root.filePath(file.chopped(file.endsWith('/'))), file.endsWith('/') ? "/" : "text");
+        config::AppState state;
+        state.directories.mame = config::directoryText(root.filePath("mame"));
+        const history::HistorySource source =
+            history::findHistory(cell<exec::Interface>("interface"), state, root.filePath("home"));
+        const QString found = cell<QString>("found");
+        QCOMPARE(QDir::fromNativeSeparators(source.file), found.isEmpty() ? QString() : root.filePath(found));
     }
 };
 

@@ -1,0 +1,55 @@
+#include "core/history/GameHistory.h"
+
+#include "core/catalogue/GameRecord.h"
+#include "core/config/AppState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace history {
+namespace {
+
+QStringList todayHistoryFiles(const QString& mameDirectory, const QString& homeDirectory) {
+    QStringList folders = {mameDirectory, QDir(mameDirectory).filePath(QStringLiteral("history")),
+                           QDir(mameDirectory).filePath(QStringLiteral("dats"))};
+    if (!homeDirectory.isEmpty())
+        folders.append(QDir(homeDirectory).filePath(QStringLiteral(".mame/history")));
+    QStringList files;
+    for (const QString& folder : std::as_const(folders)) {
+        for (const char* name : {"history.xml", "history.dat"})
+            files.append(QDir(folder).filePath(QLatin1String(name)));
+    }
+    return files;
+}
+
+} // namespace
+
+HistorySource findHistory(exec::Interface interface, const config::AppState& state, const QString& homeDirectory) {
+    if (interface == exec::Interface::Classic) {
+        const QString file = state.directories.mame + QStringLiteral("history.dat");
+        return {QFileInfo::exists(file) ? file : QString(), state.listingPath(),
+                QStringLiteral("Cannot find history.dat file.  Download and install this file in your M.A.M.E. "
+                               "directory.\rOnce this file exists, refresh the Game List to initialize the history "
+                               "database.")};
+    }
+    // Today's emulator writes no listing, so no refresh is needed.
+    HistorySource source{QString(), QString(),
+                         QStringLiteral("Cannot find history.xml or history.dat file.  Download and install one of "
+                                        "these files in your M.A.M.E. directory.")};
+    for (const QString& file : todayHistoryFiles(state.directories.mame, homeDirectory)) {
+        if (QFileInfo(file).isFile()) {
+            source.file = file;
+            break;
+        }
+    }
+    return source;
+}
+
+QString GameHistory::text(const HistorySource& source, const catalogue::GameRecord* game) {
+    const QString romName = game ? game->romName() : QString();
+    if (!source.listingPath.isEmpty())
+        return gameHistory(source.listingPath, romName).text;
+    return m_database.lookup(source.file, romName, game && game->isClone() ? game->parentName() : QString()).text;
+}
+
+} // namespace history
