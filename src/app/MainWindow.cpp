@@ -350,9 +350,12 @@ void MainWindow::openCustomSettings() {
 }
 
 void MainWindow::openMaintenance() {
+    const std::optional<maintenance::EmulatorFiles> files = m_runner.locateFiles(m_state, m_emulator);
+    if (!files)
+        return;
     m_host->open(Panel::Maintenance, false);
     const catalogue::GameRecord* game = m_lists->count(m_lists->shown()) > 0 ? m_lists->selectedGame() : nullptr;
-    m_maintenancePanel->open(game ? game->romName() : QString());
+    m_maintenancePanel->open(game ? game->romName() : QString(), *files);
 }
 
 void MainWindow::showAbout() {

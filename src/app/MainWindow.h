@@ -85,7 +85,7 @@ private:
     void showAbout();
     void showPathInformation();
     void showListLoadTime();
-    void writeMameCfg();
+    void writeEmulatorDirectories();
 
     config::AppState& m_state;
     gui::Dialogs& m_dialogs;

@@ -67,8 +67,7 @@ bool MainWindow::load() {
     if (!loadLists(*m_splash))
         return false;
     m_loadEnd = secondsSinceMidnight();
-    if (!QFileInfo::exists(maintenance::mameCfgPath(m_state)))
-        writeMameCfg();
+    writeEmulatorDirectories();
     return true;
 }
 
@@ -286,9 +285,12 @@ void MainWindow::showOptions() {
     }
 }
 
-void MainWindow::writeMameCfg() {
-    if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
-        m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), gui::Dialogs::Icon::Critical);
+// The emulator's file with Marqueon's directories, written when it is missing.
+void MainWindow::writeEmulatorDirectories() {
+    const std::optional<maintenance::EmulatorFiles> files = m_runner.locateFiles(m_state, m_emulator);
+    if (files && !QFileInfo::exists(files->directoryFile()) &&
+        !files->writeDirectories(m_state, maintenance::CfgWrite::Replace))
+        m_dialogs.message(files->unwritableMessage(), gui::Dialogs::Icon::Critical);
 }
 
 } // namespace app

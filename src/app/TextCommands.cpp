@@ -160,16 +160,20 @@ void TextCommands::showFile(const QString& path, const QString& caption, const Q
 }
 
 void TextCommands::editConfig() {
-    const QString path = maintenance::mameCfgPath(m_state);
-    if (!QFileInfo::exists(path)) {
-        m_dialogs.message(QStringLiteral("Cannot find the mame.cfg file.  Marqueon will now create one for you."),
+    m_editedFiles = m_runner.locateFiles(m_state, m_emulator);
+    if (!m_editedFiles)
+        return;
+    const QString name = m_editedFiles->directoryFileName();
+    if (!QFileInfo::exists(m_editedFiles->directoryFile())) {
+        m_dialogs.message(QStringLiteral("Cannot find the ") + name +
+                              QStringLiteral(" file.  Marqueon will now create one for you."),
                           Dialogs::Icon::Information);
-        if (!maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace))
-            m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), Dialogs::Icon::Critical);
+        if (!m_editedFiles->writeDirectories(m_state, maintenance::CfgWrite::Replace))
+            m_dialogs.message(m_editedFiles->unwritableMessage(), Dialogs::Icon::Critical);
     }
     open(QStringLiteral("Edit M.A.M.E. Config File"), true);
     m_panel->setEditable(true);
-    m_panel->setText(io::readText(path).value_or(QString()));
+    m_panel->setText(m_editedFiles->readDirectoryFile().value_or(QString()));
     m_editingConfig = true;
     m_configChanged = false;
     m_panel->returnButton()->setFocus();
@@ -178,11 +182,13 @@ void TextCommands::editConfig() {
 void TextCommands::leave() {
     gui::BusyPointer busy;
     m_panel->setTitle(QString());
+    const QString name = m_editedFiles ? m_editedFiles->directoryFileName() : QString();
     if (m_configChanged &&
-        m_dialogs.question(QStringLiteral("Do you want to save the changes to the mame.cfg file?"),
+        m_dialogs.question(QStringLiteral("Do you want to save the changes to the ") + name + QStringLiteral(" file?"),
                            Dialogs::Icon::Exclamation) &&
-        !io::writeText(maintenance::mameCfgPath(m_state), m_panel->text()))
-        m_dialogs.message(QStringLiteral("The mame.cfg file could not be written.  Your changes were not saved."),
+        !m_editedFiles->writeDirectoryFile(m_panel->text()))
+        m_dialogs.message(QStringLiteral("The ") + name +
+                              QStringLiteral(" file could not be written.  Your changes were not saved."),
                           Dialogs::Icon::Critical);
     m_editingConfig = m_configChanged = false;
     m_lists.auditEnded();

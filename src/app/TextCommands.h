@@ -2,6 +2,7 @@
 
 #include "core/exec/Emulator.h"
 #include "core/history/GameHistory.h"
+#include "core/maintenance/EmulatorFiles.h"
 
 #include <QObject>
 
@@ -54,6 +55,7 @@ private:
     history::GameHistory m_history; // today's history index, kept for the program's run
     bool m_editingConfig = false;
     bool m_configChanged = false;
+    std::optional<maintenance::EmulatorFiles> m_editedFiles; // where the edited file lies
     bool m_romSetReport = false;
     qsizetype m_findPosition = 0;
 };

@@ -267,6 +267,10 @@ private slots:
         row("typed, No", file, true, 0, file);
         row("typed, Yes", file, true, 1, QByteArray("; mine\r\n[directory]\r\nrompath = x\r\n"));
         row("missing: created first", QByteArray(), false, -1, QByteArray("[directory]\r\nrompath = "));
+        // Today's: the user's UTF-8 mame.ini, its byte-order mark and line ends kept.
+        const QByteArray ini = "\xEF\xBB\xBFrompath x\r\n# caf\xC3\xA9\r\n";
+        row("today: typed, Yes", ini, true, 1, QByteArray("\xEF\xBB\xBF; mine\r\nrompath x\r\n# caf\xC3\xA9\r\n"));
+        row("today: missing: created first", QByteArray(), false, -1, QByteArray("rompath                   /"));
     }
 
     void configEditor() {
@@ -274,19 +278,25 @@ private slots:
         QFETCH(bool, typed);
         QFETCH(int, answer);
         QFETCH(QByteArray, after);
+        const bool today = QByteArray(QTest::currentDataTag()).startsWith("today");
+        const QString name = today ? "mame.ini" : "mame.cfg";
+        if (today) {
+            writeFile(s().sandbox.mamePath() + "standin-today", "");
+            qputenv("HOME", s().sandbox.root().toLocal8Bit());
+        }
         QVERIFY(s().startWith("Retro"));
-        const QString path = s().sandbox.mamePath() + "mame.cfg";
-        QVERIFY(
-            readFile(path).startsWith("[directory]\r\nrompath = " + s().sandbox.mamePath().toLatin1() + "roms/\r\n"));
+        const QString path = today ? s().sandbox.root() + "/.mame/mame.ini" : s().sandbox.mamePath() + "mame.cfg";
+        const QByteArray roms = s().sandbox.mamePath().toLatin1() + "roms/";
+        QVERIFY(readFile(path).startsWith(today ? "rompath                   " + roms + "\nsamplepath"
+                                                : "[directory]\r\nrompath = " + roms + "\r\n")); // at start-up
         if (before.isEmpty())
             QFile::remove(path);
         else
             writeFile(path, before);
         s().trigger("editConfigAction");
-        QCOMPARE(s().dialogs.texts(), before.isEmpty()
-                                          ? QStringList{"Cannot find the mame.cfg file.  Marqueon will now "
-                                                        "create one for you."}
-                                          : QStringList());
+        QCOMPARE(s().dialogs.texts(), before.isEmpty() ? QStringList{"Cannot find the " + name +
+                                                                     " file.  Marqueon will now create one for you."}
+                                                       : QStringList());
         QCOMPARE(caption(), QStringLiteral("Edit M.A.M.E. Config File"));
         QVERIFY(!textBox()->isReadOnly());
         if (typed) {
@@ -298,8 +308,9 @@ private slots:
         if (answer >= 0)
             s().dialogs.answers << (answer == 1);
         leave();
-        QCOMPARE(s().dialogs.texts(),
-                 answer >= 0 ? QStringList{"Do you want to save the changes to the mame.cfg file?"} : QStringList());
+        QCOMPARE(s().dialogs.texts(), answer >= 0
+                                          ? QStringList{"Do you want to save the changes to the " + name + " file?"}
+                                          : QStringList());
         QVERIFY(readFile(path).startsWith(after));
         QVERIFY(textBox()->isReadOnly());
         QVERIFY(!s().panelOpen());

@@ -4,6 +4,10 @@
 #include "support/Session.h"
 #include "support/TableRows.h"
 
+#include "core/settings/SettingsFile.h"
+#include "gui/setup/SetupDialog.h"
+
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 // Marqueon on Debian's MAME, as a user starts it: the catalogue from its full -listxml, its
@@ -84,6 +88,60 @@ private slots:
         s().trigger("viewRomsReportAction");
         QVERIFY(panelText().split(u'\n').first().contains("romsets found"));
         leave();
+    }
+
+    // On a first start the setup finds the emulator on the search path and proposes its folders.
+    void setupFindsTheEmulator() {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", path + ":/usr/games");
+        config::AppState fresh;
+        gui::SetupDialog setup(fresh, s().dialogs);
+        qputenv("PATH", path);
+        QCOMPARE(setup.findChild<QLineEdit*>("mameEdit")->text(), QStringLiteral("/usr/games/"));
+        QVERIFY(setup.findChild<QLineEdit*>("retroRomsEdit")->text().endsWith("/roms/"));
+        QVERIFY(setup.findChild<QLineEdit*>("snapshotsEdit")->text().endsWith("/snap/"));
+        QCOMPARE(setup.findChild<QLabel*>("noteLabel")->text(),
+                 QStringLiteral("Your selections will automatically update the mame.ini file."));
+    }
+
+    // Play through a wrapper that checks every option with the emulator, then runs two seconds
+    // without a window or sound (the debugger would run the machine at a crawl).
+    void play_data() {
+        columns<QString, bool, QString>({"rom", "settings", "message"});
+        row("Pong with the emulator's defaults", "pong", false, "");
+        row("Pong with every setting changed", "pong", true, "");
+        row("Puck Man without its ROM files", "puckman", false,
+            "M.A.M.E. could not run the game.\rRequired files are missing, the machine cannot be run.");
+    }
+    void play() {
+        const QString& rom = cell<QString>("rom");
+        const QString wrapper = m_home.filePath("wrapper/");
+        writeFile(wrapper + "mame", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$HOME/arguments.txt\"\n"
+                                    "/usr/games/mame \"$@\" -showconfig > /dev/null || exit $?\n"
+                                    "for a do shift; [ \"$a\" = -debug ] || set -- \"$@\" \"$a\"; done\n"
+                                    "exec /usr/games/mame \"$@\" -video none -sound none -seconds_to_run 2\n");
+        QFile(wrapper + "mame").setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+        settings::SettingsRecord record = settings::SettingsRecord::defaults();
+        for (const settings::ListSetting& list : settings::listSettings())
+            record.token(list.field) = list.token((list.defaultPosition + 1) % int(list.items.size()));
+        for (const settings::SwitchSetting& each : settings::switchSettings())
+            record.token(each.field) = each.token(!each.defaultOn);
+        QFile::remove(s().sandbox.settingsPath() + "raster.cfg");
+        if (cell<bool>("settings"))
+            QVERIFY(settings::writeSettingsFile(s().sandbox.settingsPath() + "raster.cfg",
+                                                settings::SettingsKind::Raster, record));
+        QDir(s().state.directories.retroRoms).mkpath(rom); // today's emulator takes a folder as a set
+        s().state.directories.mame = wrapper;
+        s().dialogs.shown.clear();
+        s().select(rom);
+        s().click("playButton");
+        s().state.directories.mame = QStringLiteral("/usr/games/");
+        const QString message = cell<QString>("message");
+        QCOMPARE(s().dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        const QStringList arguments = QString(readFile(m_home.filePath("arguments.txt"))).split('\n');
+        QCOMPARE(arguments.first(), rom);
+        QVERIFY(arguments.contains("-rompath") && arguments.contains("-snapshot_directory"));
+        QCOMPARE(arguments.contains("-joystick"), cell<bool>("settings"));
     }
 };
 

@@ -241,4 +241,14 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     return result;
 }
 
+std::optional<QByteArray> outputOf(CommandRunner& runner, const Command& command) {
+    struct Collector : RunObserver {
+        void output(QByteArrayView data) override { text += data; }
+        QByteArray text;
+    } collector;
+    if (!runner.run(command, &collector).finishedWell())
+        return std::nullopt;
+    return collector.text;
+}
+
 } // namespace exec

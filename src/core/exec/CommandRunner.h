@@ -4,6 +4,8 @@
 
 #include <QByteArrayView>
 
+#include <optional>
+
 namespace exec {
 
 // How a run went. The runner tells; what the user is shown is the caller's to decide.
@@ -42,5 +44,8 @@ public:
     // an observer, when given, hears the output as it arrives instead.
     RunResult run(const Command& command, RunObserver* observer = nullptr);
 };
+
+// What a short run wrote on standard output; nothing unless it finished well.
+std::optional<QByteArray> outputOf(CommandRunner& runner, const Command& command);
 
 } // namespace exec

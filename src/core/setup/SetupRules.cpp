@@ -1,10 +1,15 @@
 #include "core/setup/SetupRules.h"
 
 #include "core/config/OptionsFile.h"
-#include "core/maintenance/MameCfg.h"
+#include "core/exec/CommandRunner.h"
+#include "core/exec/Emulator.h"
+#include "core/maintenance/EmulatorFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
 
 namespace setup {
 namespace {
@@ -24,6 +29,20 @@ constexpr FieldText Texts[] = {
 
 const FieldText& text(DirectoryField field) {
     return Texts[int(field)];
+}
+
+// The emulator in a directory, told apart by its banner.
+exec::Interface interfaceIn(const config::AppState& state, exec::CommandRunner& runner) {
+    const std::optional<QByteArray> help = exec::outputOf(runner, exec::Emulator(state).banner());
+    return help ? exec::interfaceFromHelp(*help).value_or(exec::Interface::Classic) : exec::Interface::Classic;
+}
+
+// The first folder of a path list that exists, else the first; with its closing separator.
+QString proposedFolder(const exec::EmulatorConfig& config, const char* key) {
+    const QStringList folders = config.paths(QLatin1String(key));
+    auto found = std::find_if(folders.cbegin(), folders.cend(), [](const QString& f) { return QFileInfo(f).isDir(); });
+    const QString folder = found != folders.cend() ? *found : folders.value(0);
+    return folder.isEmpty() ? folder : config::directoryText(QDir::toNativeSeparators(folder));
 }
 
 } // namespace
@@ -65,10 +84,32 @@ QString invalidSelectionMessage() {
     return QStringLiteral("Invalid selection!  Please try again.");
 }
 
-config::Directories proposeDirectories(const QString& mameDirectory, config::ListChoice choice) {
-    const QChar separator = QDir::separator();
+QString emulatorOnPath() {
+    const QString program = QStandardPaths::findExecutable(config::mameFileName());
+    return program.isEmpty() ? program : config::directoryText(QDir::toNativeSeparators(QFileInfo(program).path()));
+}
+
+std::optional<exec::EmulatorConfig> todayConfig(const QString& mameDirectory, exec::CommandRunner& runner) {
+    config::AppState state;
+    state.directories.mame = mameDirectory;
+    if (interfaceIn(state, runner) != exec::Interface::Today)
+        return std::nullopt;
+    return exec::readEmulatorConfig(runner, exec::Emulator(state, exec::Interface::Today).showConfig());
+}
+
+config::Directories proposeDirectories(const QString& mameDirectory, config::ListChoice choice,
+                                       const std::optional<exec::EmulatorConfig>& today) {
     config::Directories proposed;
     proposed.mame = mameDirectory;
+    if (today) {
+        const QString roms = proposedFolder(*today, "rompath");
+        proposed.retroRoms = usesRetroRoms(choice) ? roms : QString();
+        proposed.neoGeoRoms = usesNeoGeoRoms(choice) ? roms : QString();
+        proposed.samples = proposedFolder(*today, "samplepath");
+        proposed.snapshots = proposedFolder(*today, "snapshot_directory");
+        return proposed;
+    }
+    const QChar separator = QDir::separator();
     if (usesRetroRoms(choice))
         proposed.retroRoms = mameDirectory + QStringLiteral("roms") + separator;
     if (usesNeoGeoRoms(choice))
@@ -101,15 +142,25 @@ std::optional<Refusal> check(const SetupForm& form) {
     return std::nullopt;
 }
 
-std::optional<Refusal> commit(config::AppState& state, const SetupForm& form) {
+std::optional<Refusal> commit(config::AppState& state, const SetupForm& form, exec::CommandRunner& runner) {
     config::AppState chosen = state;
     chosen.preferences = form.preferences;
     chosen.directories = form.directories;
     // Storing directories the emulator will not use would only hide the problem.
-    if (!maintenance::writeDirectories(chosen, maintenance::CfgWrite::Merge))
+    const exec::Emulator emulator(chosen, interfaceIn(chosen, runner));
+    const std::optional<maintenance::EmulatorFiles> files =
+        maintenance::EmulatorFiles::locate(chosen, emulator, runner);
+    if (!files || !files->writeDirectories(chosen, maintenance::CfgWrite::Merge)) {
+        if (!files || files->config())
+            return Refusal{DirectoryField::Mame,
+                           QStringLiteral("Cannot write the mame.ini file of this M.A.M.E. (") +
+                               (files ? files->directoryFile() : QStringLiteral("mame -showconfig")) +
+                               QStringLiteral(")!  Please make sure that it can be written to, "
+                                              "or select another directory.")};
         return Refusal{DirectoryField::Mame,
                        QStringLiteral("Cannot write the mame.cfg file in the M.A.M.E. directory!  Please make sure "
                                       "that it can be written to, or select another directory.")};
+    }
     if (!config::writeSetup(chosen.optionsFile(), chosen))
         return Refusal{DirectoryField::Mame, QStringLiteral("Cannot write the options file in ") +
                                                  chosen.settingsPath() +

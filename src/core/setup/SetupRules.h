@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/config/AppState.h"
+#include "core/exec/EmulatorConfig.h"
 
 #include <optional>
 
@@ -34,9 +35,18 @@ QString rootMessage(DirectoryField field); // "Retro ROMs cannot reside in the r
 QString missingEmulatorMessage();          // "Cannot find mame.exe!"
 QString invalidSelectionMessage();         // "Invalid selection!  Please try again."
 
+// The directory of the emulator found on the search path ("/usr/games/"), empty when none is.
+QString emulatorOnPath();
+
+// Today's emulator's configuration when the directory holds today's emulator (two quick runs:
+// its banner, then -showconfig); nothing for the classic one.
+std::optional<exec::EmulatorConfig> todayConfig(const QString& mameDirectory, exec::CommandRunner& runner);
+
 // The directories proposed once the emulator's directory is chosen: its roms, neoroms,
-// samples and snap folders; a ROM directory the list choice does not use is left empty.
-config::Directories proposeDirectories(const QString& mameDirectory, config::ListChoice choice);
+// samples and snap folders, or where today's emulator looks by its configuration (the first
+// existing folder of each path); a ROM directory the list choice does not use is left empty.
+config::Directories proposeDirectories(const QString& mameDirectory, config::ListChoice choice,
+                                       const std::optional<exec::EmulatorConfig>& today = std::nullopt);
 
 // Why OK cannot take the form: the directory box to go back to, what to say, and whether the
 // box is emptied.
@@ -49,8 +59,9 @@ struct Refusal {
 // the choice needs, MAME first. Directory texts must end with their separator already.
 std::optional<Refusal> check(const SetupForm& form);
 
-// Takes the form over: the directories merged into the emulator's mame.cfg, then the options
-// file written. The state changes only when both are written; otherwise the refusal says why.
-std::optional<Refusal> commit(config::AppState& state, const SetupForm& form);
+// Takes the form over: the directories merged into the emulator's mame.cfg (today's: the user's
+// mame.ini), then the options file written. The state changes only when both are written;
+// otherwise the refusal says why.
+std::optional<Refusal> commit(config::AppState& state, const SetupForm& form, exec::CommandRunner& runner);
 
 } // namespace setup

@@ -35,4 +35,13 @@ bool EmulatorRunner::report(const exec::RunResult& result) {
     return true;
 }
 
+std::optional<maintenance::EmulatorFiles> EmulatorRunner::locateFiles(const config::AppState& state,
+                                                                      const exec::Emulator& emulator) {
+    std::optional<maintenance::EmulatorFiles> files = maintenance::EmulatorFiles::locate(state, emulator, m_runner);
+    if (!files)
+        m_dialogs.message(QStringLiteral("M.A.M.E. did not say where it keeps its mame.ini file (mame -showconfig)."),
+                          Dialogs::Icon::Critical);
+    return files;
+}
+
 } // namespace gui

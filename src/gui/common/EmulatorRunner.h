@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exec/CommandRunner.h"
+#include "core/maintenance/EmulatorFiles.h"
 
 namespace gui {
 
@@ -20,6 +21,11 @@ public:
 
     // Says what a finished run needs said; false when the program is ending.
     bool report(const exec::RunResult& result);
+
+    // Where the emulator keeps its directory settings and per-game files; when today's emulator
+    // does not say, the user is told and nothing is returned.
+    std::optional<maintenance::EmulatorFiles> locateFiles(const config::AppState& state,
+                                                          const exec::Emulator& emulator);
 
     exec::CommandRunner& runner() { return m_runner; }
 

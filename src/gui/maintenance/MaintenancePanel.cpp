@@ -31,28 +31,28 @@ struct FileTabText {
     const char* note;
     const char* perGameCaption;
     const char* allCaption;
-    const char* folder;
     const char* extension;
+    maintenance::GameFiles kind;
 };
 
 constexpr FileTabText FileTabs[] = {
     {"Cfg Folder", "Cfg",
      " Here you can delete the selected game's .cfg file or all .cfg files.  These files were created by M.A.M.E.    "
      "If the cfg folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .CFG File", "Delete All .CFG Files", "cfg", ".cfg"},
+     "Delete Selected Game's .CFG File", "Delete All .CFG Files", ".cfg", maintenance::GameFiles::Cfg},
     {"Hi Folder", "Hi",
      " Here you can delete the selected game's .hi file or all .hi files.  These files were created by M.A.M.E.  If    "
      " "
      "the hi folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .HI File", "Delete All .HI Files", "hi", ".hi"},
+     "Delete Selected Game's .HI File", "Delete All .HI Files", ".hi", maintenance::GameFiles::Hi},
     {"Nvram Folder", "Nvram",
      " Here you can delete the selected game's .nv file or all .nv files.  These files were created by M.A.M.E.  If  "
      "the nvram folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .NV File", "Delete All .NV Files", "nvram", ".nv"},
+     "Delete Selected Game's .NV File", "Delete All .NV Files", ".nv", maintenance::GameFiles::Nvram},
     {"Snap Folder", "Snap",
      " Here you can delete the selected game's .png file or all .png files.  These files were created by M.A.M.E.  "
      "If the snap folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .PNG File", "Delete All .PNG Files", "snap", ".png"},
+     "Delete Selected Game's .PNG File", "Delete All .PNG Files", ".png", maintenance::GameFiles::Snap},
 };
 
 QLabel* addNote(QWidget* page, const QString& name, const char* text) {
@@ -132,9 +132,7 @@ void MaintenancePanel::createFileTab(int index) {
     tab.perGame = addBox(page, QStringLiteral("delete") + name + QStringLiteral("Box"), text.perGameCaption);
     tab.all = addBox(page, QStringLiteral("deleteAll") + name + QStringLiteral("Box"), text.allCaption);
     tab.button = addOkButton(page, name.toLower() + QStringLiteral("Button"));
-    tab.extension = QLatin1String(text.extension);
-    tab.folder = QLatin1String(text.folder);
-    tab.perGameInSnapPath = tab.folder == u"snap";
+    tab.kind = text.kind;
     m_tabs->addTab(arrange(page, note, {tab.perGame, tab.all}, tab.button), QLatin1String(text.title));
 
     for (QCheckBox* box : {tab.perGame, tab.all})
@@ -182,7 +180,8 @@ QWidget* MaintenancePanel::createConfigTab() {
     return arrange(page, note, {m_recreateConfigBox}, m_configButton);
 }
 
-void MaintenancePanel::open(const QString& romName) {
+void MaintenancePanel::open(const QString& romName, const maintenance::EmulatorFiles& files) {
+    m_files = files;
     m_tabs->setCurrentIndex(0);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         box->setChecked(false);
@@ -190,10 +189,6 @@ void MaintenancePanel::open(const QString& romName) {
     for (const FileTab& tab : m_fileTabs)
         tab.perGame->setEnabled(!romName.isEmpty());
     m_returnButton->setFocus();
-}
-
-QString MaintenancePanel::subfolder(const QString& name) const {
-    return m_state.directories.mame + name + QDir::separator();
 }
 
 // Either box of a pair clears the other, and the OK button is usable while one is ticked.
@@ -210,25 +205,31 @@ void MaintenancePanel::applyFileRule(const FileTab& tab, QCheckBox* changed) {
 }
 
 void MaintenancePanel::deleteGameFile(const FileTab& tab) {
-    const QString& kind = tab.extension;
-    const FileCleanup folder(tab.perGameInSnapPath ? m_state.directories.snapshots : subfolder(tab.folder),
-                             QLatin1Char('*') + kind);
+    const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
+    const QString& kind = where.extension;
+    const FileCleanup folder(where.gameFolder, QLatin1Char('*') + kind);
     // A ROM name that is not a plain file name yields no path, so nothing outside is touched.
     const QString path = m_romName.isEmpty() ? QString() : folder.pathOf(m_romName + kind);
+    const QString gameFolder = m_romName.isEmpty() || !where.gameFolders ? QString() : folder.pathOf(m_romName);
     const QString file = kind + QStringLiteral(" file for ") + m_romName;
-    if (!FileCleanup::hasFile(path)) {
+    const auto remove = [&] {
+        const bool fileGone = !FileCleanup::hasFile(path) || FileCleanup::deleteFile(path);
+        return (!FileCleanup::hasFolder(gameFolder) || FileCleanup::deleteFolder(gameFolder)) && fileGone;
+    };
+    if (!FileCleanup::hasFile(path) && !FileCleanup::hasFolder(gameFolder)) {
         m_dialogs.message(QStringLiteral("There is no ") + file + QLatin1Char('.'), Icon::Information);
     } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + file + QLatin1Char('?'),
                                   Icon::Information, /*defaultNo=*/true) &&
-               !FileCleanup::deleteFile(path)) {
+               !remove()) {
         m_dialogs.message(QStringLiteral("The ") + file + QStringLiteral(" could not be deleted."), Icon::Critical);
     }
     tab.perGame->setChecked(false);
 }
 
 void MaintenancePanel::deleteAllFiles(const FileTab& tab) {
-    const QString& kind = tab.extension;
-    const FileCleanup folder(subfolder(tab.folder), QLatin1Char('*') + kind);
+    const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
+    const QString& kind = where.extension;
+    const FileCleanup folder(where.allFolder, QLatin1Char('*') + kind, where.gameFolders);
     if (folder.files().isEmpty()) {
         m_dialogs.message(QStringLiteral("There are no ") + kind + QStringLiteral(" files to delete."),
                           Icon::Information);
@@ -284,12 +285,14 @@ void MaintenancePanel::deleteReports() {
 // "Delete and recreate": the file is written anew in one step, never left deleted.
 void MaintenancePanel::recreateConfig() {
     if (m_recreateConfigBox->isChecked()) {
-        if (!QFileInfo::exists(maintenance::mameCfgPath(m_state))) {
-            m_dialogs.message(QStringLiteral("There is no mame.cfg file."), Icon::Information);
-        } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the mame.cfg file?"),
+        const QString name = m_files->directoryFileName();
+        if (!QFileInfo::exists(m_files->directoryFile())) {
+            m_dialogs.message(QStringLiteral("There is no ") + name + QStringLiteral(" file."), Icon::Information);
+        } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + name +
+                                          QStringLiteral(" file?"),
                                       Icon::Information, /*defaultNo=*/true) &&
-                   !maintenance::writeDirectories(m_state, maintenance::CfgWrite::Replace)) {
-            m_dialogs.message(maintenance::cfgUnwritableMessage(m_state), Icon::Critical);
+                   !m_files->writeDirectories(m_state, maintenance::CfgWrite::Replace)) {
+            m_dialogs.message(m_files->unwritableMessage(), Icon::Critical);
         }
         m_recreateConfigBox->setChecked(false);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/maintenance/EmulatorFiles.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -27,7 +29,8 @@ public:
     // The panel's own opening steps: the first tab, every box clear and every OK button off,
     // the per-game boxes usable only for a game (empty romName: the shown list has none),
     // and the focus on the return button. The panel must be enabled first to take the focus.
-    void open(const QString& romName);
+    // files: where the emulator keeps what the tabs delete and recreate.
+    void open(const QString& romName, const maintenance::EmulatorFiles& files);
 
     QPushButton* returnButton() const { return m_returnButton; }
 
@@ -40,9 +43,7 @@ private:
         QCheckBox* perGame = nullptr;
         QCheckBox* all = nullptr;
         QPushButton* button = nullptr;
-        QString extension;              // ".cfg"
-        QString folder;                 // under the MAME directory, for all files (and the game's own)
-        bool perGameInSnapPath = false; // the game's screenshot lies in the snapshot directory
+        maintenance::GameFiles kind = maintenance::GameFiles::Cfg;
     };
     struct Report {
         QCheckBox* box = nullptr;
@@ -59,11 +60,11 @@ private:
     void applyReportsRule(QCheckBox* changed);
     void deleteReports();
     void recreateConfig();
-    QString subfolder(const QString& name) const;
 
     config::AppState& m_state;
     Dialogs& m_dialogs;
     QString m_romName;
+    std::optional<maintenance::EmulatorFiles> m_files;
     QTabWidget* m_tabs;
     QPushButton* m_returnButton;
     std::array<FileTab, 4> m_fileTabs;

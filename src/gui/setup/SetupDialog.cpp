@@ -55,6 +55,12 @@ void SetupDialog::load() {
     box(DirectoryField::NeoGeoRoms)->setText(d.neoGeoRoms);
     box(DirectoryField::Samples)->setText(d.samples);
     box(DirectoryField::Snapshots)->setText(d.snapshots);
+    // A first start finds the emulator a package installed on the search path.
+    const QString found = d.mame.isEmpty() ? setup::emulatorOnPath() : QString();
+    if (!found.isEmpty() && setup::holdsEmulator(found)) {
+        box(DirectoryField::Mame)->setText(found);
+        proposeFor(found);
+    }
 }
 
 bool SetupDialog::event(QEvent* event) {
@@ -181,16 +187,23 @@ void SetupDialog::browseMame() {
         refuse(DirectoryField::Mame, setup::missingEmulatorMessage());
         return;
     }
-    const config::Directories proposed = setup::proposeDirectories(mame, listChoice());
+    proposeFor(mame);
+    QLineEdit* next = box(rowUsed(DirectoryField::RetroRoms) ? DirectoryField::RetroRoms : DirectoryField::NeoGeoRoms);
+    next->setFocus();
+    next->selectAll();
+}
+
+void SetupDialog::proposeFor(const QString& mame) {
+    const std::optional<exec::EmulatorConfig> today = setup::todayConfig(mame, m_runner);
+    m_note->setText(QStringLiteral("Your selections will automatically update the %1 file.")
+                        .arg(today ? QStringLiteral("mame.ini") : QStringLiteral("mame.cfg")));
+    const config::Directories proposed = setup::proposeDirectories(mame, listChoice(), today);
     if (!proposed.retroRoms.isEmpty())
         box(DirectoryField::RetroRoms)->setText(proposed.retroRoms);
     if (!proposed.neoGeoRoms.isEmpty())
         box(DirectoryField::NeoGeoRoms)->setText(proposed.neoGeoRoms);
     box(DirectoryField::Samples)->setText(proposed.samples);
     box(DirectoryField::Snapshots)->setText(proposed.snapshots);
-    QLineEdit* next = box(rowUsed(DirectoryField::RetroRoms) ? DirectoryField::RetroRoms : DirectoryField::NeoGeoRoms);
-    next->setFocus();
-    next->selectAll();
 }
 
 void SetupDialog::browseDirectory(DirectoryField field) {
@@ -235,7 +248,7 @@ void SetupDialog::accept() {
 
     std::optional<setup::Refusal> refusal = setup::check(form);
     if (!refusal)
-        refusal = setup::commit(m_state, form);
+        refusal = setup::commit(m_state, form, m_runner);
     if (refusal) {
         refuse(refusal->field, refusal->message, refusal->clear);
         return;

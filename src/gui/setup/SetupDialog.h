@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exec/CommandRunner.h"
 #include "core/setup/SetupRules.h"
 
 #include <QColor>
@@ -40,6 +41,8 @@ private:
     void showPreferences();
     void accept() override;
     void browseMame();
+    // Fills the other directories with what the emulator's directory proposes.
+    void proposeFor(const QString& mame);
     void browseDirectory(setup::DirectoryField field);
     void chooseColour(bool background);
     void applyListChoice(config::ListChoice choice);
@@ -58,6 +61,7 @@ private:
     void setPreviewColours(const QColor& background, const QColor& text);
 
     config::AppState& m_state;
+    exec::CommandRunner m_runner; // asks the chosen emulator who it is and where it looks
     Dialogs& m_dialogs;
     QStackedWidget* m_pages;
     QGroupBox* m_preferencesPage;
@@ -70,6 +74,7 @@ private:
     QCheckBox* m_disableHotKeysBox;
     QCheckBox* m_starFieldBox;
     QLabel* m_coloursPreview;
+    QLabel* m_note; // which of the emulator's files OK updates
     QWidget* m_colourControls;
     std::array<QLineEdit*, 5> m_boxes{};
     std::array<QWidget*, 5> m_rows{}; // label, box and button of a directory

@@ -190,12 +190,12 @@ void SetupDialog::createDirectories() {
         });
     }
 
-    auto* note = named(
+    m_note = named(
         new QLabel(QStringLiteral("Your selections will automatically update the mame.cfg file."), m_directoriesPage),
         "noteLabel");
     auto* layout = new QVBoxLayout(m_directoriesPage);
     layout->addLayout(grid);
-    layout->addWidget(note);
+    layout->addWidget(m_note);
     layout->addStretch(1);
 }
 

@@ -1,4 +1,6 @@
 #include "core/config/OptionsFile.h"
+#include "core/exec/CommandRunner.h"
+#include "core/exec/EmulatorConfig.h"
 #include "core/setup/SetupRules.h"
 #include "support/TableRows.h"
 
@@ -59,7 +61,27 @@ private slots:
         QCOMPARE(setup::usesRetroRoms(choice), !cell<Directories>("proposed").retroRoms.isEmpty());
         QCOMPARE(setup::usesNeoGeoRoms(choice), !cell<Directories>("proposed").neoGeoRoms.isEmpty());
     }
+    // Today's emulator proposes where its configuration looks: the first folder that exists.
+    void todayProposals() {
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("b/roms") && QDir(home.path()).mkpath("snap"));
+        const auto config = exec::EmulatorConfig::parse(
+            "rompath $HOME/a/roms;$HOME/b/roms\nsamplepath ~/samples;/nowhere\nsnapshot_directory snap\n", home.path(),
+            home.path());
+        const QString h = home.path() + '/';
+        QCOMPARE(setup::proposeDirectories("/usr/games/", ListChoice::All, config),
+                 (Directories{"/usr/games/", h + "b/roms/", h + "b/roms/", h + "samples/", h + "snap/"}));
+    }
     void folders() {
+        QTemporaryDir bin;
+        writeFile(bin.filePath(config::mameFileName()), "");
+        QFile(bin.filePath(config::mameFileName())).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nowhere:" + bin.path().toLocal8Bit());
+        QCOMPARE(setup::emulatorOnPath(), bin.path() + '/');
+        qputenv("PATH", "/nowhere");
+        QCOMPARE(setup::emulatorOnPath(), QString());
+        qputenv("PATH", path);
         QVERIFY(setup::isRoot(QDir::rootPath()) && !setup::isRoot(QDir::rootPath() + "games"));
         QVERIFY(setup::storable(QStringLiteral("/home/caf\u00e9/M A M E")));
         QVERIFY(!setup::storable(QStringLiteral("/home/\u30b9\u30ca\u30c3\u30d7")));
@@ -72,6 +94,11 @@ private slots:
             "Cannot write the mame.cfg file in the M.A.M.E. directory!  Please make sure that it can be written to, "
             "or select another directory.");
         row("options unwritable", "settings", "Cannot write the options file in @!  Your choices were not saved.");
+        // Today's emulator (the stand-in) reads the user's mame.ini in ~/.mame.
+        row("today: mame.ini written", "today", "");
+        row("today: mame.ini unwritable", "today .mame",
+            "Cannot write the mame.ini file of this M.A.M.E. (@.mame/mame.ini)!  Please make sure that it can be "
+            "written to, or select another directory.");
     }
     void commit() {
         TestSandbox sandbox;
@@ -82,11 +109,20 @@ private slots:
             place(cfg, "/");
         if (blocked == "settings")
             place(sandbox.settingsPath().chopped(1), "a file");
+        const QString home = sandbox.root() + '/', ini = home + ".mame/mame.ini";
+        if (blocked.startsWith("today")) {
+            writeFile(sandbox.mamePath() + "standin-today", "");
+            qputenv("HOME", home.toLocal8Bit());
+            if (blocked.endsWith(".mame"))
+                place(home + ".mame", "a file");
+        }
         const setup::SetupForm form{{ListChoice::NeoGeo, true}, {before.directories.mame, "/r/", "/n/", "/s/", "/p/"}};
         config::AppState state = before, stored;
-        const std::optional<setup::Refusal> refusal = setup::commit(state, form);
-        QCOMPARE(refusal ? refusal->message : QString(),
-                 QString(cell<QString>("message")).replace("@", before.settingsPath()));
+        exec::CommandRunner runner;
+        const std::optional<setup::Refusal> refusal = setup::commit(state, form, runner);
+        QCOMPARE(
+            refusal ? refusal->message : QString(),
+            QString(cell<QString>("message")).replace("@", blocked.startsWith("today") ? home : before.settingsPath()));
         QVERIFY(!refusal || refusal->field == DirectoryField::Mame);
         config::SavedView view;
         QVERIFY(config::readOptions(state.optionsFile(), stored, view)); // no file reads as the defaults
@@ -95,7 +131,10 @@ private slots:
         QCOMPARE(state.directories, refusal ? before.directories : form.directories);
         QCOMPARE(stored.directories, refusal ? Directories{} : form.directories);
         QCOMPARE(state.mameRomPath, refusal ? QString() : "/n/");
-        if (!refusal)
+        if (!refusal && blocked.startsWith("today"))
+            QCOMPARE(readFile(ini), QByteArray("rompath                   /n/\nsamplepath                /s/\n"
+                                               "snapshot_directory        /p/\n"));
+        else if (!refusal)
             QCOMPARE(readFile(cfg), QByteArray("[config]\r\nframeskip = 2\r\nrompath = /n/\r\n"));
     }
 };

@@ -1,3 +1,5 @@
+#include "core/exec/CommandRunner.h"
+#include "core/exec/Emulator.h"
 #include "gui/maintenance/MaintenancePanel.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -6,6 +8,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 class TestMaintenancePanel : public QObject {
     Q_OBJECT
@@ -24,6 +27,18 @@ class TestMaintenancePanel : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!child(box)->isChecked() && !child(button)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), m_panel->returnButton());
+    }
+    // The panel opened on the emulator's files; today's emulator (the stand-in) says where they are.
+    void open(const QString& romName, exec::Interface interface = exec::Interface::Classic) {
+        exec::CommandRunner runner;
+        const exec::Emulator emulator(m_sandbox->state(), interface);
+        const auto files = maintenance::EmulatorFiles::locate(m_sandbox->state(), emulator, runner);
+        QVERIFY(files);
+        m_panel->open(romName, *files);
+    }
+    void speakToday() {
+        writeFile(m_sandbox->mamePath() + "standin-today", "");
+        qputenv("HOME", root().toLocal8Bit());
     }
     QStringList everything() const { // under the sandbox, links not followed
         QStringList entries;
@@ -72,12 +87,12 @@ private slots:
             writeFile(root() + name + ext, "x");
         QVERIFY(QFile::link(root() + "kept" + ext, root() + folder + "linked" + ext));
         QStringList expected = everything();
-        m_panel->open("galx");
+        open("galx");
         QCOMPARE(QApplication::focusWidget(), m_panel->returnButton());
         click(child(gameBox));
         click(child(allBox)); // either box of the pair clears the other
         QVERIFY(!child(gameBox)->isChecked() && child(allBox)->isChecked());
-        m_panel->open("galx"); // clears it, back on the first tab
+        open("galx"); // clears it, back on the first tab
         QVERIFY(!child(allBox)->isChecked() && !child(button)->isEnabled() &&
                 control<QTabWidget>(m_panel.get(), "maintenanceTabs")->currentIndex() == 0);
         m_dialogs.answers << false << false << true << true << true << true;
@@ -85,13 +100,13 @@ private slots:
         confirm(allBox, button);
         QCOMPARE(everything(), expected);
         confirm(gameBox, button);
-        m_panel->open("../galx");
+        open("../galx");
         confirm(gameBox, button);
         confirm(allBox, button);
         for (const QString& name : files)
             expected.removeOne(name + ext);
         QCOMPARE(everything(), expected);
-        m_panel->open(QString()); // the list shown has no game
+        open(QString()); // the list shown has no game
         QVERIFY(!child(gameBox)->isEnabled());
         confirm(allBox, button);
         const QString sure = "Are you sure you want to delete the " + ext + " file for galx?",
@@ -104,7 +119,7 @@ private slots:
         for (const QString& locked : m_locked)
             if (QProcess::execute("chattr", {"+i", locked}) != 0)
                 QSKIP("A folder cannot be made read-only here.");
-        m_panel->open("galx");
+        open("galx");
         confirm(gameBox, button);
         confirm(allBox, button);
         QCOMPARE(m_dialogs.texts().mid(6), QStringList({sure, "The " + ext + " file for galx could not be deleted.",
@@ -119,7 +134,7 @@ private slots:
         writeFile(cfg, "[directory]\r\nrompath = mine\r\n[video]\r\nscanlines = no\r\n");
         m_sandbox->state().preferences.listChoice = config::ListChoice::All;
         m_dialogs.answers << true << false << false << true << true;
-        m_panel->open("galx");
+        open("galx");
         for (const char* box :
              {"deleteRomsReportBox", "deleteSetsReportBox", "deleteSamplesReportBox", "deleteSamplesReportBox"})
             click(child(box));
@@ -140,6 +155,53 @@ private slots:
                  QStringList({sure + "ROMs report?", "There is no Samples report to delete.", sure + "Sets report?",
                               sure + "mame.cfg file?", sure + "mame.cfg file?", sure + "mame.cfg file?",
                               "The mame.cfg file could not be written in " + d.mame, "There is no mame.cfg file."}));
+    }
+    // Today's emulator keeps a game's files where its configuration says, some in a folder per
+    // game; a link in the folder and what it points to are never touched.
+    void todayGameFiles_data() {
+        columns<QString, QString, QString, QString, bool>({"gameBox", "allBox", "button", "folder", "gameFolders"});
+        row(".cfg", "deleteCfgBox", "deleteAllCfgBox", "cfgButton", "mame/cfg/", false);
+        row(".hi", "deleteHiBox", "deleteAllHiBox", "hiButton", "mame/hiscore/", false);
+        row(".nv", "deleteNvramBox", "deleteAllNvramBox", "nvramButton", "mame/nvram/", true);
+        row(".png", "deleteSnapBox", "deleteAllSnapBox", "snapButton", "shots/", true);
+    }
+    void todayGameFiles() {
+        const QString &folder = cell<QString>("folder"), ext = QTest::currentDataTag();
+        const bool gameFolders = cell<bool>("gameFolders");
+        speakToday();
+        const QStringList before = everything();
+        for (const char* game : {"galx", "zoom"}) {
+            writeFile(root() + folder + QLatin1String(game) + ext, "x");
+            if (gameFolders)
+                writeFile(root() + folder + QLatin1String(game) + "/0000" + ext, "x");
+        }
+        writeFile(root() + "kept/0000" + ext, "x");
+        QVERIFY(QFile::link(root() + "kept", root() + folder + "linked"));
+        const QStringList kept = everything().filter(QRegularExpression("^kept|linked$"));
+        open("galx", exec::Interface::Today);
+        m_dialogs.answers << true << true;
+        confirm(cell<QString>("gameBox"), cell<QString>("button"));
+        QVERIFY(!everything().join(' ').contains("galx"));
+        QVERIFY(everything().contains(folder + "zoom" + ext));
+        confirm(cell<QString>("allBox"), cell<QString>("button"));
+        QStringList left = everything();
+        left.removeIf([&](const QString& entry) { return before.contains(entry) || (folder + "x").startsWith(entry); });
+        QCOMPARE(left, kept);
+    }
+    // The user's mame.ini gets Marqueon's directories back; the rest of it stays.
+    void todayConfigFile() {
+        speakToday();
+        const QString ini = root() + ".mame/mame.ini";
+        writeFile(ini, "\xEF\xBB\xBF# mine\r\nrompath  /elsewhere\r\nskip_gameinfo 1\r\n");
+        m_sandbox->state().preferences.listChoice = config::ListChoice::Retro;
+        open("galx", exec::Interface::Today);
+        m_dialogs.answers << true;
+        confirm("recreateConfigBox", "configButton");
+        const config::Directories& d = m_sandbox->state().directories;
+        QCOMPARE(readFile(ini), "\xEF\xBB\xBF# mine\r\nrompath                   " + d.retroRoms.toUtf8() +
+                                    "\r\nskip_gameinfo 1\r\nsamplepath                " + d.samples.toUtf8() +
+                                    "\r\nsnapshot_directory        " + d.snapshots.toUtf8() + "\r\n");
+        QCOMPARE(m_dialogs.texts(), QStringList{"Are you sure you want to delete the mame.ini file?"});
     }
 };
 

@@ -1,0 +1,116 @@
+#include "core/maintenance/EmulatorFiles.h"
+
+#include "core/exec/Emulator.h"
+#include "core/io/TextFile.h"
+#include "core/maintenance/MameIni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace maintenance {
+namespace {
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+QString folderPath(const QString& path) {
+    return path.isEmpty() ? path : QDir::cleanPath(path) + QDir::separator();
+}
+
+} // namespace
+
+std::optional<EmulatorFiles> EmulatorFiles::locate(const config::AppState& state, const exec::Emulator& emulator,
+                                                   exec::CommandRunner& runner) {
+    EmulatorFiles files;
+    files.m_state = &state;
+    if (emulator.interface() == exec::Interface::Classic) {
+        files.m_directoryFile = mameCfgPath(state);
+        return files;
+    }
+    files.m_config = exec::readEmulatorConfig(runner, emulator.showConfig());
+    if (!files.m_config || files.m_config->userIniFile().isEmpty())
+        return std::nullopt;
+    files.m_directoryFile = files.m_config->userIniFile();
+    return files;
+}
+
+QString EmulatorFiles::directoryFileName() const {
+    return QFileInfo(m_directoryFile).fileName();
+}
+
+GameFileLocation EmulatorFiles::gameFiles(GameFiles kind) const {
+    const config::Directories& d = m_state->directories;
+    const auto classic = [&](const char* folder) {
+        return d.mame + QLatin1String(folder) + QDir::separator();
+    };
+    const auto first = [this](const char* key) {
+        return folderPath(m_config->paths(QLatin1String(key)).value(0));
+    };
+    switch (kind) {
+    case GameFiles::Cfg:
+        if (!m_config)
+            return {classic("cfg"), classic("cfg"), QStringLiteral(".cfg"), false};
+        return {first("cfg_directory"), first("cfg_directory"), QStringLiteral(".cfg"), false};
+    case GameFiles::Hi:
+        if (!m_config)
+            return {classic("hi"), classic("hi"), QStringLiteral(".hi"), false};
+        // The hiscore plugin saves under the emulator's home path.
+        return {first("homepath") + QStringLiteral("hiscore") + QDir::separator(),
+                first("homepath") + QStringLiteral("hiscore") + QDir::separator(), QStringLiteral(".hi"), false};
+    case GameFiles::Nvram:
+        if (!m_config)
+            return {classic("nvram"), classic("nvram"), QStringLiteral(".nv"), false};
+        return {first("nvram_directory"), first("nvram_directory"), QStringLiteral(".nv"), true};
+    case GameFiles::Snap:
+        break;
+    }
+    // A game's shot lies in the snapshot directory; the classic "all" kept to the emulator's snap folder.
+    if (!m_config)
+        return {d.snapshots, classic("snap"), QStringLiteral(".png"), false};
+    // Marqueon gives today's emulator its snapshot directory on every start.
+    return {d.snapshots, d.snapshots, QStringLiteral(".png"), true};
+}
+
+bool EmulatorFiles::writeDirectories(config::AppState& state, CfgWrite mode) const {
+    if (!m_config)
+        return maintenance::writeDirectories(state, mode);
+    const config::Directories& d = state.directories;
+    state.mameRomPath = romPathFor(state.preferences.listChoice, d.retroRoms, d.neoGeoRoms, state.mameRomPath);
+    return writeMameIniDirectories(m_directoryFile, {state.mameRomPath, d.samples, d.snapshots});
+}
+
+QString EmulatorFiles::unwritableMessage() const {
+    if (!m_config)
+        return cfgUnwritableMessage(*m_state);
+    return QStringLiteral("The mame.ini file could not be written in ") + QFileInfo(m_directoryFile).path();
+}
+
+std::optional<QString> EmulatorFiles::readDirectoryFile() const {
+    if (!m_config)
+        return io::readText(m_directoryFile);
+    QFile file(m_directoryFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith(ByteOrderMark))
+        bytes.remove(0, ByteOrderMark.size());
+    return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool EmulatorFiles::writeDirectoryFile(const QString& text) const {
+    if (!m_config)
+        return io::writeText(m_directoryFile, text);
+    QByteArray before;
+    if (QFile file(m_directoryFile); file.open(QIODevice::ReadOnly))
+        before = file.readAll();
+    QByteArray bytes = text.toUtf8();
+    if (before.contains("\r\n"))
+        bytes.replace("\r\n", "\n").replace("\n", "\r\n");
+    if (before.startsWith(ByteOrderMark))
+        bytes.prepend(ByteOrderMark);
+    QSaveFile file(m_directoryFile);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace maintenance
