@@ -68,7 +68,8 @@ private:
 
     // Start-up and the catalogue
     bool readOptionsOrSetUp();
-    bool rebuildCatalogue(exec::Progress& progress);
+    // False when the program is ending; cancelled tells whether the user stopped the emulator.
+    bool rebuildCatalogue(exec::Progress& progress, bool* cancelled = nullptr);
     bool loadLists(exec::Progress& progress);
     void showSplash();
     void firstActivation();

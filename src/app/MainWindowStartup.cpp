@@ -84,9 +84,12 @@ bool MainWindow::readOptionsOrSetUp() {
                     QStringLiteral("A new version of M.A.M.E. was detected.  Marqueon will now update the game list."),
                     gui::Dialogs::Icon::Information);
                 showSplash();
-                if (!rebuildCatalogue(*m_splash))
+                bool cancelled = false;
+                if (!rebuildCatalogue(*m_splash, &cancelled))
                     return false;
-                m_view.mameDate = current;
+                // A cancelled update is offered again at the next start.
+                if (!cancelled)
+                    m_view.mameDate = current;
             }
             m_listPanel->setScreenShotRoom(m_view.screenShots);
             action(Action::ScreenShots)->setChecked(m_view.screenShots);
@@ -109,9 +112,11 @@ bool MainWindow::readOptionsOrSetUp() {
     return true;
 }
 
-bool MainWindow::rebuildCatalogue(exec::Progress& progress) {
+bool MainWindow::rebuildCatalogue(exec::Progress& progress, bool* cancelled) {
     gui::BusyPointer busy;
     const catalogue::CatalogueBuild build = catalogue::buildCatalogue(m_runner.runner(), m_emulator, m_state, progress);
+    if (cancelled)
+        *cancelled = build.extraction.outcome == catalogue::Extraction::Outcome::Cancelled;
     if (!m_runner.report(build.run))
         return false;
     if (build.extraction.outcome == catalogue::Extraction::Outcome::Written)
@@ -210,9 +215,12 @@ void MainWindow::refresh() {
     const QString current = mameDate();
     if (current != m_view.mameDate) {
         wait.setReason(QStringLiteral("A new version of M.A.M.E. was detected."));
-        const bool ran = rebuildCatalogue(wait);
-        // Stored even when the run failed, so the next refresh does not try again.
-        m_view.mameDate = current;
+        bool cancelled = false;
+        const bool ran = rebuildCatalogue(wait, &cancelled);
+        // Stored even when the run failed, so the next refresh does not try again; unless the
+        // user cancelled it.
+        if (!cancelled)
+            m_view.mameDate = current;
         if (!ran)
             return;
     }

@@ -12,6 +12,7 @@
 #include "gui/common/BusyPointer.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/EmulatorRunner.h"
+#include "gui/common/WaitWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,8 +60,14 @@ void TextCommands::audit() {
         m_panel->returnButton()->setEnabled(false);
         const QList<exec::Command> queries = {m_emulator.verifyRoms(rom), m_emulator.verifySamples(rom),
                                               m_emulator.listRoms(rom), m_emulator.listSamples(rom)};
+        gui::WaitWindow wait(m_panel->window());
+        wait.setReason(QStringLiteral("Please wait while M.A.M.E. checks the game."));
+        wait.setCountCaption(QStringLiteral("Line Count:"));
+        wait.showAfter(gui::WaitWindow::QuietMilliseconds);
+        exec::ProgressObserver reading(wait);
         for (const exec::Command& query : queries) {
-            if (!m_runner.run(query))
+            exec::RunResult result;
+            if (!m_runner.run(query, result, &reading))
                 return;
         }
         m_panel->setText(audit::auditText(queries[0].outputFile, queries[1].outputFile, queries[2].outputFile,
@@ -96,8 +103,22 @@ void TextCommands::createReport(exec::Report report) {
     {
         BusyScope running(m_host);
         m_panel->returnButton()->setEnabled(false);
-        if (!m_runner.run(m_emulator.verifyAll(report)))
+        gui::WaitWindow wait(m_panel->window());
+        wait.setReason(QStringLiteral("Please wait while M.A.M.E. checks your whole collection."));
+        wait.setCountCaption(QStringLiteral("Set Count:"));
+        wait.setCancellable(true);
+        wait.showAfter(gui::WaitWindow::QuietMilliseconds);
+        exec::ProgressObserver reading(
+            wait, [](QByteArrayView line) { return line.startsWith("romset ") || line.startsWith("sampleset "); });
+        exec::RunResult result;
+        if (!m_runner.run(m_emulator.verifyAll(report), result, &reading))
             return;
+        if (result.status == exec::RunResult::Status::Cancelled) {
+            // Back to the list; the former report is still there to view.
+            m_panel->returnButton()->setEnabled(true);
+            leave();
+            return;
+        }
     }
     // A run that left no report shows the summary error: the panel still opens and returns.
     showReport(report, io::readText(m_state.reportsPath() + exec::reportFileName(report)).value_or(QString()));

@@ -228,6 +228,9 @@ QString extractionProblem(const Extraction& extraction) {
                QStringLiteral(").") + kept;
     case Extraction::Outcome::BadDocument:
         return QStringLiteral("M.A.M.E.'s list of games cannot be read at ") + extraction.detail + u'.' + kept;
+    case Extraction::Outcome::Cancelled:
+        return extraction.firstBuild ? QStringLiteral("You cancelled the game list.  The game list was not built.")
+                                     : QStringLiteral("You cancelled the game list.") + kept;
     case Extraction::Outcome::Written:
         break;
     }
@@ -254,11 +257,15 @@ Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emul
             games = import.games();
         }
         void tick() override { progress.setCount(games); }
+        bool cancelRequested() override { return progress.cancelRequested(); }
+        bool takesInput() override { return progress.takesInput(); }
     } reading(progress);
     run = runner.run(emulator.listing(), &reading);
     ListXmlImport& import = reading.import;
     Extraction result;
-    if (run.status != exec::RunResult::Status::Finished || run.exitCode != 0) {
+    if (run.status == exec::RunResult::Status::Cancelled) {
+        result.outcome = Extraction::Outcome::Cancelled;
+    } else if (run.status != exec::RunResult::Status::Finished || run.exitCode != 0) {
         result.outcome = Extraction::Outcome::EmulatorFailed;
         result.detail = run.status == exec::RunResult::Status::Finished
                             ? QStringLiteral("exit status %1").arg(run.exitCode)
@@ -281,6 +288,17 @@ Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emul
         !writeCatalogueInfo(state.catalogueInfoPath(), info))
         result.outcome = Extraction::Outcome::CatalogueUnwritable;
     return result;
+}
+
+int countLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    int lines = 0;
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    for (qint64 got; (got = file.read(block.data(), block.size())) > 0;)
+        lines += int(QByteArrayView(block.constData(), got).count('\n'));
+    return lines;
 }
 
 // Which emulator answers: its banner says. A program that could not be started says nothing,
@@ -317,17 +335,27 @@ CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emula
     if (build.run.status == exec::RunResult::Status::NoDirectory ||
         build.run.status == exec::RunResult::Status::DriveFault)
         return build;
+    // The former catalogue's size is what this one will roughly hold.
+    const bool firstBuild = !QFile::exists(state.cataloguePath());
+    progress.setTotal(firstBuild ? 0 : countLines(state.cataloguePath()));
+    progress.setCancellable(true);
     if (emulator.listingFormat() == exec::ListingFormat::ListXml) {
         build.extraction = importListXml(runner, emulator, state, progress, build.run, build.info);
     } else {
-        build.run = runner.run(emulator.listing());
-        if (build.run.status != exec::RunResult::Status::NoDirectory) {
+        exec::ProgressObserver reading(progress, [](QByteArrayView line) { return line.startsWith("game ("); });
+        build.run = runner.run(emulator.listing(), &reading);
+        progress.setCancellable(false);
+        if (build.run.status == exec::RunResult::Status::Cancelled) {
+            build.extraction.outcome = Extraction::Outcome::Cancelled;
+        } else if (build.run.status != exec::RunResult::Status::NoDirectory) {
             build.extraction = createGameInfo(state.listingPath(), state.cataloguePath(), progress);
             // A classic catalogue needs nothing beside it.
             if (build.extraction.outcome == Extraction::Outcome::Written)
                 QFile::remove(state.catalogueInfoPath());
         }
     }
+    progress.setCancellable(false);
+    build.extraction.firstBuild = firstBuild;
     if (build.extraction.outcome == Extraction::Outcome::Written)
         emulator.setRomless(build.info.romless);
     return build;

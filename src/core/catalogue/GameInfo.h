@@ -24,9 +24,11 @@ struct Extraction {
         UnknownEmulator, // the program in the MAME directory answers as no emulator Marqueon knows
         EmulatorFailed,  // the emulator ended with an error, or died, while listing
         BadDocument,     // today's listing is no well-formed document; detail says where
+        Cancelled,       // the user stopped the emulator; every file was left as it was
     } outcome = Outcome::Written;
     int games = 0;
     QString detail;
+    bool firstBuild = false; // there was no catalogue before
 };
 
 // Turns the listing into the catalogue, one quoted, comma-separated line per game. The

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QTimer>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #endif
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <poll.h>
 #endif
 
 namespace exec {
@@ -106,6 +108,14 @@ public:
         m_thread = std::thread([this] {
             QByteArray buffer(1 << 20, Qt::Uninitialized);
             for (;;) {
+                // Woken now and then to hear whether a cancelled run's output is still wanted:
+                // a process the emulator started may hold the pipe open long after it ended.
+                pollfd ready{m_read, POLLIN, 0};
+                const int polled = ::poll(&ready, 1, 100);
+                if (m_abandoned)
+                    return;
+                if (polled == 0 || (polled < 0 && errno == EINTR))
+                    continue;
                 const ssize_t got = ::read(m_read, buffer.data(), size_t(buffer.size()));
                 if (got < 0 && errno == EINTR)
                     continue;
@@ -125,6 +135,10 @@ public:
         if (m_thread.joinable())
             m_thread.join();
     }
+    // The rest of the output is not wanted: the reader stops without waiting for its end.
+    void abandon() {
+        m_abandoned = true;
+    }
 
 private:
     void closeWriteEnd() {
@@ -138,6 +152,7 @@ private:
     std::function<void(QByteArrayView)> m_take;
     int m_read = -1;
     int m_write = -1;
+    std::atomic<bool> m_abandoned = false;
     std::thread m_thread;
 };
 
@@ -152,16 +167,16 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
 
     // Standard output collects in the output file, which is only replaced once the run has ended.
     QSaveFile output(command.outputFile);
-    const bool toFile = !observer && !command.outputFile.isEmpty();
+    const bool toFile = !command.outputFile.isEmpty();
     // Like a failed redirection in a command interpreter: no place for the output, no run.
     if (toFile && !output.open(QIODevice::WriteOnly))
         return {RunResult::Status::NotStarted, 0, QString(), QString()};
     const bool captured = toFile || observer;
     const auto take = [&](QByteArrayView data) {
+        if (toFile)
+            output.write(data.constData(), data.size());
         if (observer)
             observer->output(data);
-        else
-            output.write(data.constData(), data.size());
     };
 
     QProcess process;
@@ -193,6 +208,8 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
 
     QEventLoop loop;
     bool started = true;
+    bool ended = false;
+    bool cancelled = false;
     QByteArray errors;
     QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] {
         if (!piped && captured)
@@ -204,34 +221,58 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
         if (errors.size() > 4096)
             errors = errors.right(2048);
     });
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::finished, &loop, [&] { ended = true; });
     QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             started = false;
-            loop.quit();
+            ended = true;
         }
     });
+    // Cancel asks the program to end, and ends it if it has not within two seconds.
+    QTimer kill;
+    kill.setSingleShot(true);
+    kill.setInterval(2000);
+    QObject::connect(&kill, &QTimer::timeout, &process, &QProcess::kill);
     QTimer ticks;
     ticks.setInterval(40);
-    if (observer)
-        QObject::connect(&ticks, &QTimer::timeout, &loop, [observer] { observer->tick(); });
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        if (!observer)
+            return;
+        observer->tick();
+        if (!cancelled && observer->cancelRequested()) {
+            cancelled = true;
+            process.terminate();
+            kill.start();
+        }
+    });
     process.start();
     if (piped)
         pipe.start();
     if (process.state() != QProcess::NotRunning) {
         ticks.start();
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // User input waits until the run is over, unless the observer's window takes it (and
+        // keeps it from the rest by being modal).
+        while (!ended) {
+            const bool input = observer && observer->takesInput();
+            loop.processEvents((input ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
+                               QEventLoop::WaitForMoreEvents);
+        }
     }
+    if (cancelled)
+        pipe.abandon();
     pipe.finish();
     if (!piped && captured)
         take(process.readAllStandardOutput());
     errors += process.readAllStandardError();
-    if (toFile)
+    // A cancelled run's output is dropped: the former file stays, no temporary file is left.
+    if (toFile && !cancelled)
         output.commit();
 
     RunResult result;
     if (!started)
         result.status = RunResult::Status::NotStarted;
+    else if (cancelled)
+        result.status = RunResult::Status::Cancelled;
     else if (process.exitStatus() != QProcess::NormalExit)
         result.status = RunResult::Status::Crashed;
     if (result.status == RunResult::Status::Finished)

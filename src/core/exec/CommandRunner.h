@@ -11,11 +11,12 @@ namespace exec {
 // How a run went. The runner tells; what the user is shown is the caller's to decide.
 struct RunResult {
     enum class Status {
-        Finished,   // the program ran and ended; exitCode says how
-        Crashed,    // the program was ended from outside or died
-        NotStarted, // the program could not be started; its output file is then empty
-        DriveFault, // the working directory's device did not answer
-        NoDirectory // the working directory could not be entered; error says why
+        Finished,    // the program ran and ended; exitCode says how
+        Crashed,     // the program was ended from outside or died
+        NotStarted,  // the program could not be started; its output file is then empty
+        DriveFault,  // the working directory's device did not answer
+        NoDirectory, // the working directory could not be entered; error says why
+        Cancelled    // the user stopped it; its output file stays as it was
     };
     Status status = Status::Finished;
     int exitCode = 0;
@@ -33,6 +34,10 @@ public:
     virtual void output(QByteArrayView data) = 0;
     // Every few hundredths of a second on the caller's thread, while the program runs.
     virtual void tick() {}
+    // Asked at each tick: true ends the program (terminated, killed two seconds later).
+    virtual bool cancelRequested() { return false; }
+    // Whether user input is let through meanwhile: to a modal window's Cancel button, say.
+    virtual bool takesInput() { return false; }
 };
 
 // Runs the emulator as a child process in its working directory and waits for it: the only
@@ -40,8 +45,8 @@ public:
 class CommandRunner {
 public:
     // Blocks until the child has ended. The caller's window keeps painting meanwhile but takes
-    // no input. The output file, when there is one, is replaced as a whole when the run ends;
-    // an observer, when given, hears the output as it arrives instead.
+    // no input. The output file, when there is one, is replaced as a whole when the run ends
+    // (not when it was cancelled); an observer, when given, hears the output as it arrives too.
     RunResult run(const Command& command, RunObserver* observer = nullptr);
 };
 

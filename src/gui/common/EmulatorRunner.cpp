@@ -12,8 +12,8 @@ bool EmulatorRunner::run(const exec::Command& command) {
     return run(command, result);
 }
 
-bool EmulatorRunner::run(const exec::Command& command, exec::RunResult& result) {
-    result = m_runner.run(command);
+bool EmulatorRunner::run(const exec::Command& command, exec::RunResult& result, exec::RunObserver* observer) {
+    result = m_runner.run(command, observer);
     return report(result);
 }
 
@@ -30,6 +30,7 @@ bool EmulatorRunner::report(const exec::RunResult& result) {
     case exec::RunResult::Status::Finished:
     case exec::RunResult::Status::Crashed:
     case exec::RunResult::Status::NotStarted:
+    case exec::RunResult::Status::Cancelled:
         break;
     }
     return true;

@@ -16,8 +16,8 @@ public:
 
     // False when the program is ending: the caller returns at once.
     bool run(const exec::Command& command);
-    // The same, keeping the result for callers that look at it.
-    bool run(const exec::Command& command, exec::RunResult& result);
+    // The same, keeping the result for callers that look at it; an observer hears the run.
+    bool run(const exec::Command& command, exec::RunResult& result, exec::RunObserver* observer = nullptr);
 
     // Says what a finished run needs said; false when the program is ending.
     bool report(const exec::RunResult& result);

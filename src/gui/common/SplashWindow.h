@@ -9,7 +9,10 @@ class QLabel;
 
 namespace gui {
 
-// The window that covers start-up: what is being done and how many games are loaded so far.
+class RunIndicator;
+
+// The window that covers start-up: what is being done, how many games are loaded so far, the
+// time taken, a bar when the total is known, and Cancel for the emulator's listing.
 class SplashWindow : public QWidget, public exec::Progress {
     Q_OBJECT
 public:
@@ -17,10 +20,18 @@ public:
 
     void setMessage(const QString& text) override;
     void setCount(int count) override;
+    void setTotal(int total) override;
+    void setCancellable(bool cancellable) override;
+    bool cancelRequested() const override;
+    bool takesInput() const override { return isVisible(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* m_stepLabel;
     QLabel* m_countLabel;
+    RunIndicator* m_indicator;
     QElapsedTimer m_sincePaint;
 };
 

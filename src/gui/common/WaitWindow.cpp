@@ -1,7 +1,9 @@
 #include "gui/common/WaitWindow.h"
 
+#include "gui/common/RunIndicator.h"
 #include "gui/common/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace gui {
@@ -9,7 +11,7 @@ namespace gui {
 void showCount(QLabel* label, int count, QElapsedTimer& sincePaint) {
     label->setText(QString::number(count));
     if (!sincePaint.isValid() || sincePaint.elapsed() >= 40) {
-        label->repaint();
+        label->window()->repaint();
         sincePaint.start();
     }
 }
@@ -19,7 +21,7 @@ WaitWindow::WaitWindow(QWidget* parent)
     setObjectName(QStringLiteral("waitWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(twipsSize(5400, 1800));
+    setFixedSize(twipsSize(5400, 2280));
 
     const auto label = [this](const char* name, const QString& text, QRect geometry) {
         auto* label = new QLabel(text, this);
@@ -29,8 +31,12 @@ WaitWindow::WaitWindow(QWidget* parent)
     };
     m_reasonLabel = label("reasonLabel", QString(), twipsRect(240, 240, 4920, 300));
     m_stepLabel = label("stepLabel", QString(), twipsRect(240, 660, 4920, 300));
-    label("countCaption", QStringLiteral("Game Count:"), twipsRect(240, 1080, 1200, 300));
+    m_countCaption = label("countCaption", QStringLiteral("Game Count:"), twipsRect(240, 1080, 1200, 300));
     m_countLabel = label("countLabel", QString(), twipsRect(1440, 1080, 1500, 300));
+    m_indicator = new RunIndicator(this);
+    m_indicator->setCancellable(false);
+    m_indicator->setGeometry(twipsRect(240, 1560, 4920, 420));
+    m_sinceStart.start();
 }
 
 void WaitWindow::setReason(const QString& text) {
@@ -38,13 +44,50 @@ void WaitWindow::setReason(const QString& text) {
     m_reasonLabel->repaint();
 }
 
+void WaitWindow::setCountCaption(const QString& text) {
+    m_countCaption->setText(text);
+}
+
+void WaitWindow::showAfter(int milliseconds) {
+    m_showAfter = milliseconds;
+    m_sinceStart.start();
+}
+
+void WaitWindow::setCancellable(bool cancellable) {
+    m_indicator->setCancellable(cancellable);
+}
+
 void WaitWindow::setMessage(const QString& text) {
     m_stepLabel->setText(text);
-    repaint();
+    if (isVisible())
+        repaint();
 }
 
 void WaitWindow::setCount(int count) {
-    showCount(m_countLabel, count, m_sincePaint);
+    if (!isVisible() && m_showAfter >= 0 && m_sinceStart.elapsed() >= m_showAfter) {
+        show();
+        activateWindow();
+    }
+    m_indicator->showCount(count);
+    if (isVisible())
+        showCount(m_countLabel, count, m_sincePaint);
+    else
+        m_countLabel->setText(QString::number(count));
+}
+
+void WaitWindow::setTotal(int total) {
+    m_indicator->setTotal(total);
+}
+
+bool WaitWindow::cancelRequested() const {
+    return m_indicator->cancelled();
+}
+
+void WaitWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        m_indicator->cancel();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace gui

@@ -9,22 +9,44 @@ class QLabel;
 
 namespace gui {
 
-// The please-wait window shown while the game list is refreshed: the reason, the step and
-// the rising game count.
+class RunIndicator;
+
+// The please-wait window shown while the emulator works for long: the reason, the step, the
+// rising count, the time taken, a bar where the total is known, and Cancel. It is modal: the
+// rest of the program takes no input meanwhile.
 class WaitWindow : public QWidget, public exec::Progress {
     Q_OBJECT
 public:
+    // A run shorter than this shows no window at all.
+    static constexpr int QuietMilliseconds = 500;
+
     explicit WaitWindow(QWidget* parent = nullptr);
 
     void setReason(const QString& text);
+    // "Game Count:" unless told otherwise ("Set Count:", "Line Count:").
+    void setCountCaption(const QString& text);
+    // Shown only once the run has taken this long; until then the program just waits.
+    void showAfter(int milliseconds);
+
     void setMessage(const QString& text) override;
     void setCount(int count) override;
+    void setTotal(int total) override;
+    void setCancellable(bool cancellable) override;
+    bool cancelRequested() const override;
+    bool takesInput() const override { return isVisible(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* m_reasonLabel;
     QLabel* m_stepLabel;
+    QLabel* m_countCaption;
     QLabel* m_countLabel;
+    RunIndicator* m_indicator;
     QElapsedTimer m_sincePaint;
+    QElapsedTimer m_sinceStart;
+    int m_showAfter = -1; // -1: shown by the caller
 };
 
 // Shows a rising count without repainting for every game: at most every few hundredths of

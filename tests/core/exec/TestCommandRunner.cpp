@@ -1,5 +1,6 @@
 #include "core/exec/CommandRunner.h"
 #include "core/exec/Emulator.h"
+#include "core/exec/Progress.h"
 #include "support/TableRows.h"
 
 using Status = exec::RunResult::Status;
@@ -53,6 +54,56 @@ private slots:
         QTEST(result.error, "error");
         QCOMPARE(result.exitCode != 0, fault == "error");
         QTEST(contents(command.outputFile), "output");
+    }
+    // Cancel ends the emulator, asked first and killed two seconds later, and keeps its former output.
+    void cancel_data() {
+        columns<bool>({"stubborn"});
+        row("the emulator ends when asked", false);
+        row("one that ignores the request is killed", true);
+    }
+    void cancel() {
+        TestSandbox sandbox;
+        sandbox.setCatalogue(QByteArray("game (\n\tname abc\n)\n\n").repeated(5));
+        writeFile(sandbox.mamePath() + "standin-control.txt", "-listinfo delay 300\n");
+        writeFile(sandbox.state().listingPath(), "an older listing\n");
+        exec::Command command = exec::Emulator(sandbox.state()).listing();
+        if (cell<bool>("stubborn")) {
+            command.program = QStringLiteral("/bin/sh");
+            command.arguments = QStringList{"-c", "trap '' TERM; echo game; sleep 30"};
+        }
+        struct : exec::RunObserver {
+            bool heard = false;
+            void output(QByteArrayView) override { heard = true; }
+            bool cancelRequested() override { return heard; }
+        } user;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(exec::CommandRunner().run(command, &user).status, Status::Cancelled);
+        QVERIFY2(cell<bool>("stubborn") ? clock.elapsed() >= 2000 && clock.elapsed() < 10000 : clock.elapsed() < 1500,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(contents(command.outputFile), QByteArray("an older listing\n"));
+        QCOMPARE(QDir(sandbox.reportsPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"listinfo.txt"});
+    }
+    // What the wait windows count: lines, or those starting as asked, however the output is cut.
+    void progressCount_data() {
+        columns<QByteArrayList, QByteArray, int>({"pieces", "prefix", "count"});
+        row("lines", QByteArrayList{"a\nb", "\nc"}, QByteArray(), 2);
+        row("a line start cut in two", QByteArrayList{"rom", "set a is bad\nsampleset b\nromset c\n"},
+            QByteArray("romset "), 2);
+        row("a long line", QByteArrayList{"romset " + QByteArray(100000, 'x'), "\n"}, QByteArray("romset "), 1);
+    }
+    void progressCount() {
+        struct : exec::Progress {
+            int count = 0;
+            void setMessage(const QString&) override {}
+            void setCount(int shown) override { count = shown; }
+        } progress;
+        const QByteArray& prefix = cell<QByteArray>("prefix");
+        exec::ProgressObserver observer(progress, [&](QByteArrayView line) { return line.startsWith(prefix); });
+        for (const QByteArray& piece : cell<QByteArrayList>("pieces"))
+            observer.output(piece);
+        observer.tick();
+        QTEST(progress.count, "count");
     }
 };
 

@@ -1,0 +1,103 @@
+#include "support/Session.h"
+#include "support/TableRows.h"
+
+#include <QKeyEvent>
+
+// Long emulator runs show what they do and can be cancelled, leaving every file as it was.
+class TestProgress : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Session> m_session;
+    Session& s() { return *m_session; }
+
+    // While the next run goes on: waits for its window to show a count, then cancels it by
+    // Escape or by its button. The counts seen are kept.
+    void cancelWhenShown(const QString& windowName, bool escape) {
+        auto counts = std::make_shared<QStringList>();
+        auto* timer = new QTimer;
+        timer->setInterval(20);
+        QObject::connect(timer, &QTimer::timeout, [=] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() != windowName || !window->isVisible())
+                    continue;
+                auto* cancel = window->findChild<QPushButton*>("cancelButton");
+                const QString count = window->findChild<QLabel*>("countLabel")->text();
+                if (!cancel->isVisible() || !cancel->isEnabled())
+                    continue;
+                if (counts->isEmpty() || counts->last() != count)
+                    *counts << count;
+                if (count.toInt() < 2)
+                    continue;
+                timer->stop();
+                timer->deleteLater();
+                if (escape)
+                    QTest::keyClick(window, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(cancel, Qt::LeftButton);
+            }
+        });
+        timer->start();
+        m_counts = counts;
+    }
+    std::shared_ptr<QStringList> m_counts;
+    QStringList reportsFolder() { return QDir(s().sandbox.reportsPath()).entryList(QDir::Files | QDir::Hidden); }
+
+private slots:
+    void init() { m_session = std::make_unique<Session>(); }
+    void cleanup() { m_session.reset(); }
+
+    // A refresh after the emulator changed rebuilds the catalogue; cancelled, the former one stays.
+    void refreshCancelled_data() {
+        columns<bool>({"escape"});
+        row("Cancel button", false);
+        row("Escape", true);
+    }
+    void refreshCancelled() {
+        QVERIFY(s().startWith("RetroP"));
+        const QString catalogue = s().sandbox.state().cataloguePath();
+        const QByteArray before = readFile(catalogue);
+        const QStringList files = reportsFolder();
+        writeFile(s().sandbox.mamePath() + "standin-control.txt", "-listinfo delay 300\n");
+        { // a new emulator, closed again: a program open for writing cannot be started
+            QFile mame(s().sandbox.state().mameExecutable());
+            QVERIFY(mame.open(QIODevice::ReadWrite) &&
+                    mame.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+        }
+        cancelWhenShown("waitWindow", cell<bool>("escape"));
+        s().trigger("refreshAction");
+        QVERIFY2(m_counts->size() >= 2, qPrintable(m_counts->join(' '))); // a rising count was shown
+        QCOMPARE(readFile(catalogue), before);
+        QCOMPARE(reportsFolder(), files);
+        QCOMPARE(s().dialogs.texts(), QStringList{"You cancelled the game list.  The game list was not updated."});
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 5"));
+    }
+
+    // A whole-collection report cancelled: back to the list, the former report as it was.
+    void reportCancelled() {
+        QVERIFY(s().startWith("RetroP"));
+        writeFile(s().sandbox.reportsPath() + "roms.txt", "an older report\r\n");
+        // Sets with a missing ROM each get lines of their own, written one by one.
+        for (const char* name : {"galx", "galxb", "zoom", "neob"})
+            writeFile(s().sandbox.state().directories.retroRoms + name + ".zip", "MISSING");
+        writeFile(s().sandbox.mamePath() + "standin-control.txt", "-verifyroms delay 400\n");
+        s().dialogs.answers << true;
+        cancelWhenShown("waitWindow", true);
+        s().trigger("verifyRomsAction");
+        QCOMPARE(readFile(s().sandbox.reportsPath() + "roms.txt"), QByteArray("an older report\r\n"));
+        QVERIFY(!s().panelOpen());
+        QCOMPARE(reportsFolder().filter("roms"), QStringList{"roms.txt"});
+    }
+
+    // The first catalogue build cancelled: empty lists, the options kept, the program goes on.
+    void firstBuildCancelled() {
+        writeFile(s().sandbox.mamePath() + "standin-control.txt", "-listinfo delay 300\n");
+        cancelWhenShown("splashWindow", false);
+        QVERIFY(s().startWith("RetroP"));
+        QVERIFY(!QFile::exists(s().sandbox.state().cataloguePath()));
+        QVERIFY(QFile::exists(s().sandbox.state().optionsFile()));
+        QCOMPARE(s().dialogs.texts(), QStringList{"You cancelled the game list.  The game list was not built."});
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 0"));
+    }
+};
+
+QTEST_MAIN(TestProgress)
+#include "TestProgress.moc"
