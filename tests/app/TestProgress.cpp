@@ -47,16 +47,21 @@ private slots:
 
     // A refresh after the emulator changed rebuilds the catalogue; cancelled, the former one stays.
     void refreshCancelled_data() {
-        columns<bool>({"escape"});
-        row("Cancel button", false);
-        row("Escape", true);
+        columns<bool, bool>({"escape", "today"});
+        row("Cancel button", false, false);
+        row("Escape", true, false);
+        row("today's emulator", true, true);
     }
     void refreshCancelled() {
+        const bool today = cell<bool>("today");
+        if (today)
+            writeFile(s().sandbox.mamePath() + "standin-today", "");
         QVERIFY(s().startWith("RetroP"));
         const QString catalogue = s().sandbox.state().cataloguePath();
-        const QByteArray before = readFile(catalogue);
+        const QByteArray before = readFile(catalogue), info = readFile(s().sandbox.state().catalogueInfoPath());
         const QStringList files = reportsFolder();
-        writeFile(s().sandbox.mamePath() + "standin-control.txt", "-listinfo delay 300\n");
+        writeFile(s().sandbox.mamePath() + "standin-control.txt",
+                  today ? "-listxml delay 300\n" : "-listinfo delay 300\n");
         { // a new emulator, closed again: a program open for writing cannot be started
             QFile mame(s().sandbox.state().mameExecutable());
             QVERIFY(mame.open(QIODevice::ReadWrite) &&
@@ -66,6 +71,7 @@ private slots:
         s().trigger("refreshAction");
         QVERIFY2(m_counts->size() >= 2, qPrintable(m_counts->join(' '))); // a rising count was shown
         QCOMPARE(readFile(catalogue), before);
+        QCOMPARE(readFile(s().sandbox.state().catalogueInfoPath()), info);
         QCOMPARE(reportsFolder(), files);
         QCOMPARE(s().dialogs.texts(), QStringList{"You cancelled the game list.  The game list was not updated."});
         QCOMPARE(s().panel(1), QStringLiteral("Total Games: 5"));
