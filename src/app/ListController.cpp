@@ -71,6 +71,11 @@ int ListController::count(GameView view) const {
     return view == GameView::Uninstalled && m_newRomFound ? games - 1 : games;
 }
 
+int ListController::shownCount() const {
+    const gui::GameListView* games = shownList();
+    return games ? games->shownCount() : 0;
+}
+
 void ListController::show(GameView view) {
     m_view.gameView = view;
     m_anyShown = true;
@@ -109,7 +114,8 @@ bool ListController::selectedPlayable() const {
 }
 
 void ListController::saveSelection() {
-    if (gui::GameListView* games = shownList(); games && count(shown()) > 0)
+    // With no game shown the position of the last one selected stays.
+    if (gui::GameListView* games = shownList(); games && games->selectedIndex() > 0)
         m_view.list(shown()).index = games->selectedIndex();
 }
 
@@ -139,8 +145,12 @@ void ListController::showScreenShot() {
     if (!m_view.screenShots || !games)
         return;
     const catalogue::GameRecord* game = games->selectedGame();
-    if (games->count() < 1 || !game) {
-        m_panel->hideNotice();
+    if (!game) {
+        // An empty list leaves the last picture; a search that hides every game takes it away.
+        if (games->count() > 0)
+            m_panel->clearPicture();
+        else
+            m_panel->hideNotice();
         return;
     }
     m_panel->showPicture(settings::describeGame(*game, shown(), m_state, m_emulator).screenShot);
@@ -180,7 +190,8 @@ void ListController::onColumnClicked(GameView view, int column) {
 void ListController::onGameSelected(GameView view) {
     if (!m_anyShown || view != shown())
         return;
-    m_view.list(view).index = list(view)->selectedIndex();
+    if (const int index = list(view)->selectedIndex(); index > 0)
+        m_view.list(view).index = index;
     showScreenShot();
     showDetails();
     emit selectionChanged();

@@ -19,7 +19,7 @@ namespace app {
 
 // The three game lists and what is shown of the selected game: which list is in front, each
 // list's sort column, order and selected position (kept in the saved view, positions in the
-// whole list), the status bar and the screen shot.
+// whole list whatever the search shows), the status bar and the screen shot.
 class ListController : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +33,8 @@ public:
     void resetPositions();
     // The games in a list; a game found installed by an audit no longer counts as uninstalled.
     int count(config::GameView view) const;
+    // The games the shown list shows: those the search leaves.
+    int shownCount() const;
 
     // Brings a list to the front with its saved sort and selection.
     void show(config::GameView view);

@@ -258,7 +258,7 @@ void MainWindow::updateActions() {
     state.panelOpen = m_host->isOpen();
     state.busy = m_host->isBusy();
     state.shownList = m_lists->shown();
-    state.shownCount = m_lists->count(state.shownList);
+    state.shownCount = m_lists->shownCount();
     state.selectedPlayable = m_lists->selectedPlayable();
     for (int which = 0; which < catalogue::ActionCount; ++which)
         m_actions[size_t(which)]->setEnabled(catalogue::isAvailable(Action(which), state));

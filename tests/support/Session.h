@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -99,12 +100,19 @@ public:
     }
     // Selects the game with that ROM name in the all-games list, as a click would.
     void select(const QString& rom, const char* name = "allList") {
-        gui::GameListView* view = list(name);
-        for (int row = 0; row < view->count(); ++row) {
-            if (view->games()->game(row).romName() == rom)
-                clickRow(view, row);
-        }
+        const QStringList roms = shownRoms(name).split(u' ');
+        if (roms.contains(rom))
+            clickRow(list(name), int(roms.indexOf(rom)));
     }
+    // The ROM names of the games a list shows, in its order.
+    QString shownRoms(const char* name) const {
+        const QAbstractItemModel* games = list(name)->model();
+        QStringList roms;
+        for (int row = 0; row < games->rowCount(); ++row)
+            roms << games->index(row, catalogue::GameRecord::RomName).data().toString();
+        return roms.join(u' ');
+    }
+    void type(const QString& text) const { QTest::keyClicks(child<QLineEdit>("searchEdit"), text); }
     QByteArray shutDownSection() const {
         const QByteArray options = readFile(sandbox.optionsFile());
         return options.mid(options.indexOf("[ShutDown]"));

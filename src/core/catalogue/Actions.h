@@ -39,7 +39,7 @@ struct WindowState {
     bool panelOpen = false; // a panel covers the game list
     bool busy = false;      // a command is running
     config::GameView shownList = config::GameView::All;
-    int shownCount = 0;            // games in the shown list
+    int shownCount = 0;            // games the shown list shows (the search may hide some)
     bool selectedPlayable = false; // the selected game can be played from the shown list
 };
 

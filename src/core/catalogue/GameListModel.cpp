@@ -85,6 +85,15 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
 void GameListModel::setGames(QList<GameRecord> games) {
     beginResetModel();
     m_games = sortedRows(std::move(games), nullptr);
+    m_texts.clear();
+    m_spans.clear();
+    m_spans.reserve(size_t(m_games.size()));
+    for (const GameRecord& game : std::as_const(m_games)) {
+        const qsizetype start = m_texts.size();
+        appendSearchText(m_texts, game);
+        m_spans.push_back({start, m_texts.size() - start});
+    }
+    m_shown = matching(allRows());
     endResetModel();
 }
 
@@ -92,22 +101,81 @@ int GameListModel::addGame(const GameRecord& game) {
     const auto at = std::upper_bound(m_games.cbegin(), m_games.cend(), game,
                                      [this](const auto& a, const auto& b) { return before(a, b); });
     const int row = int(at - m_games.cbegin());
-    beginInsertRows({}, row, row);
+    const qsizetype start = m_texts.size();
+    appendSearchText(m_texts, game);
+    const TextSpan span{start, m_texts.size() - start};
+    const bool shown = matches(QByteArrayView(m_texts).sliced(start, span.length), m_words);
+    const auto later = std::lower_bound(m_shown.begin(), m_shown.end(), row);
+    const int shownAt = int(later - m_shown.begin());
+    if (shown)
+        beginInsertRows({}, shownAt, shownAt);
     m_games.insert(row, game);
-    endInsertRows();
+    m_spans.insert(m_spans.begin() + row, span);
+    std::for_each(later, m_shown.end(), [](int& each) { ++each; });
+    if (shown) {
+        m_shown.insert(m_shown.begin() + shownAt, row);
+        endInsertRows();
+    }
     return row;
 }
 
 void GameListModel::removeGame(int row) {
     if (row < 0 || row >= count())
         return;
-    beginRemoveRows({}, row, row);
+    const int shownAt = shownRow(row);
+    if (shownAt >= 0) {
+        beginRemoveRows({}, shownAt, shownAt);
+        m_shown.erase(m_shown.begin() + shownAt);
+    }
     m_games.removeAt(row);
-    endRemoveRows();
+    m_spans.erase(m_spans.begin() + row);
+    for (int& each : m_shown) {
+        if (each > row)
+            --each;
+    }
+    if (shownAt >= 0)
+        endRemoveRows();
+}
+
+bool GameListModel::search(QStringView text) {
+    SearchWords words = searchWords(text);
+    if (words == m_words)
+        return false;
+    const bool narrower = narrows(words, m_words);
+    m_words = std::move(words);
+    std::vector<int> shown = matching(narrower ? m_shown : allRows());
+    if (shown == m_shown)
+        return false;
+    beginResetModel();
+    m_shown = std::move(shown);
+    endResetModel();
+    return true;
+}
+
+int GameListModel::shownRow(int listRow) const {
+    const auto at = std::lower_bound(m_shown.cbegin(), m_shown.cend(), listRow);
+    return at != m_shown.cend() && *at == listRow ? int(at - m_shown.cbegin()) : -1;
+}
+
+QByteArrayView GameListModel::searchText(int row) const {
+    const TextSpan& span = m_spans[size_t(row)];
+    return QByteArrayView(m_texts).sliced(span.start, span.length);
+}
+
+std::vector<int> GameListModel::matching(std::vector<int> rows) const {
+    if (!m_words.isEmpty())
+        std::erase_if(rows, [this](int row) { return !matches(searchText(row), m_words); });
+    return rows;
+}
+
+std::vector<int> GameListModel::allRows() const {
+    std::vector<int> rows(size_t(m_games.size()));
+    std::iota(rows.begin(), rows.end(), 0);
+    return rows;
 }
 
 int GameListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : count();
+    return parent.isValid() ? 0 : shownCount();
 }
 
 int GameListModel::columnCount(const QModelIndex& parent) const {
@@ -117,7 +185,7 @@ int GameListModel::columnCount(const QModelIndex& parent) const {
 QVariant GameListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return m_games.at(index.row()).fields[index.column()];
+    return m_games.at(listRow(index.row())).fields[index.column()];
 }
 
 QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -136,12 +204,22 @@ void GameListModel::sort(int column, Qt::SortOrder order) {
     m_sortOrder = order;
     std::vector<int> newRow;
     m_games = sortedRows(std::move(m_games), &newRow);
+    std::vector<TextSpan> spans(m_spans.size());
+    for (size_t row = 0; row < spans.size(); ++row)
+        spans[size_t(newRow[row])] = m_spans[row];
+    m_spans = std::move(spans);
+    // The same games stay shown, at their new places.
+    std::vector<int> shown = m_shown;
+    for (int& row : shown)
+        row = newRow[size_t(row)];
+    std::sort(shown.begin(), shown.end());
+    std::swap(shown, m_shown);
 
     const QModelIndexList persistent = persistentIndexList();
     QModelIndexList moved;
     moved.reserve(persistent.size());
     for (const QModelIndex& index : persistent)
-        moved.append(createIndex(newRow[size_t(index.row())], index.column()));
+        moved.append(createIndex(shownRow(newRow[size_t(shown[size_t(index.row())])]), index.column()));
     changePersistentIndexList(persistent, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

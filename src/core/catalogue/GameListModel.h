@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/catalogue/GameFilter.h"
 #include "core/catalogue/GameRecord.h"
 
 #include <QAbstractTableModel>
@@ -9,13 +10,16 @@
 
 namespace catalogue {
 
-// One game list's rows, kept sorted by its own sort column and order. Texts compare without
-// regard to case; games that compare equal keep their catalogue order.
+// One game list, kept sorted by its own sort column and order. Texts compare without regard to
+// case; games that compare equal keep their catalogue order. A search narrows what is shown:
+// the model's indexes address the games shown, in the list's order, while the rows taken and
+// returned by count(), game(), addGame() and removeGame() are places in the whole list.
 class GameListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
+    // Fills the list; the search stays.
     void setGames(QList<GameRecord> games);
     void clear() { setGames({}); }
     int count() const { return int(m_games.size()); }
@@ -24,6 +28,15 @@ public:
     // Adds a game at its sorted place; returns its row.
     int addGame(const GameRecord& game);
     void removeGame(int row);
+
+    // Shows only the games whose description, ROM name, manufacturer or year hold every word
+    // of the text, letter case and accents aside; no words show every game. False when that
+    // shows the same games as before, and nothing was reset.
+    bool search(QStringView text);
+    int shownCount() const { return int(m_shown.size()); }
+    // The whole-list row of a shown row, and the shown row of a whole-list row (-1: hidden).
+    int listRow(int shownRow) const { return m_shown[size_t(shownRow)]; }
+    int shownRow(int listRow) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -35,8 +48,21 @@ public:
 private:
     bool before(const GameRecord& a, const GameRecord& b) const;
     QList<GameRecord> sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const;
+    QByteArrayView searchText(int row) const;
+    std::vector<int> matching(std::vector<int> rows) const;
+    std::vector<int> allRows() const;
+
+    // Each game's search text is folded once, when it joins the list, into one buffer.
+    struct TextSpan {
+        qsizetype start;
+        qsizetype length;
+    };
 
     QList<GameRecord> m_games;
+    QByteArray m_texts;
+    std::vector<TextSpan> m_spans; // per row
+    SearchWords m_words;
+    std::vector<int> m_shown; // the rows shown, ascending
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

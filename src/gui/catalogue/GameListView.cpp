@@ -6,6 +6,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
 
 namespace gui {
 namespace {
@@ -34,9 +36,25 @@ GameListView::GameListView(const QString& name, QWidget* parent)
     for (int column = 0; column < catalogue::GameRecord::FieldCount; ++column)
         header()->resizeSection(column, twips(ColumnWidths[column]));
 
+    // Drawn over the rows in the list's own text colour, which may be white on the star field.
+    m_noMatchLabel = new QLabel(QStringLiteral("No game matches your search."), viewport());
+    m_noMatchLabel->setObjectName(QStringLiteral("noMatchLabel"));
+    m_noMatchLabel->setAlignment(Qt::AlignCenter);
+    m_noMatchLabel->setWordWrap(true);
+    m_noMatchLabel->setForegroundRole(QPalette::Text);
+    m_noMatchLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_noMatchLabel->hide();
+    (new QVBoxLayout(viewport()))->addWidget(m_noMatchLabel);
+    const auto showNotice = [this] {
+        m_noMatchLabel->setVisible(count() > 0 && shownCount() == 0);
+    };
+    connect(m_model, &QAbstractItemModel::modelReset, this, showNotice);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, showNotice);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, showNotice);
+
     connect(header(), &QHeaderView::sectionClicked, this, &GameListView::columnClicked);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid())
+        if (current.isValid() && !m_searching)
             emit gameSelected();
     });
 }
@@ -45,23 +63,49 @@ int GameListView::count() const {
     return m_model->count();
 }
 
+int GameListView::shownCount() const {
+    return m_model->shownCount();
+}
+
 int GameListView::selectedIndex() const {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
+    return current.isValid() && current.row() < shownCount() ? m_model->listRow(current.row()) + 1 : 0;
 }
 
 void GameListView::selectIndex(int index) {
-    if (count() == 0)
+    if (shownCount() == 0)
         return;
-    const int row = index >= 1 && index <= count() ? index - 1 : 0;
-    const QModelIndex target = m_model->index(row, 0);
+    select(std::max(m_model->shownRow(index >= 1 && index <= count() ? index - 1 : 0), 0));
+}
+
+void GameListView::select(int shownRow) {
+    const QModelIndex target = m_model->index(shownRow, 0);
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(target);
 }
 
 const catalogue::GameRecord* GameListView::selectedGame() const {
-    const QModelIndex current = currentIndex();
-    return current.isValid() && current.row() < count() ? &m_model->game(current.row()) : nullptr;
+    const int index = selectedIndex();
+    return index > 0 ? &m_model->game(index - 1) : nullptr;
+}
+
+void GameListView::search(const QString& text) {
+    const int before = selectedIndex();
+    if (before > 0)
+        m_keptRom = m_model->game(before - 1).romName();
+    m_searching = true;
+    // A search that changes what is shown starts the view afresh, without a selection.
+    if (m_model->search(text) && shownCount() > 0) {
+        int kept = before - 1;
+        for (int row = 0; kept < 0 && !m_keptRom.isEmpty() && row < count(); ++row) {
+            if (m_model->game(row).romName() == m_keptRom)
+                kept = row;
+        }
+        select(std::max(m_model->shownRow(kept), 0));
+    }
+    m_searching = false;
+    if (selectedIndex() != before)
+        emit gameSelected();
 }
 
 void GameListView::sortBy(int column, int order) {

@@ -2,6 +2,8 @@
 
 #include <QTreeView>
 
+class QLabel;
+
 namespace catalogue {
 class GameListModel;
 struct GameRecord;
@@ -10,21 +12,30 @@ struct GameRecord;
 namespace gui {
 
 // One of the three game lists: ten columns, whole rows selected one at a time, sorted by a
-// click on a column heading.
+// click on a column heading, narrowed by a search. Positions are places in the whole list,
+// whatever the search shows, so that a saved position means the same game either way.
 class GameListView : public QTreeView {
     Q_OBJECT
 public:
     explicit GameListView(const QString& name, QWidget* parent = nullptr);
 
     catalogue::GameListModel* games() const { return m_model; }
+    // The games in the whole list, and those the search shows.
     int count() const;
+    int shownCount() const;
 
-    // The 1-based position of the selected row, or 0 when none is selected.
+    // The 1-based position of the selected game in the whole list, or 0 when none is selected.
     int selectedIndex() const;
-    // Selects the row at a 1-based position (the first row when past the end) and shows it.
+    // Selects the game at a 1-based position (the first game when past the end) and shows it;
+    // the first game shown when the search hides it.
     void selectIndex(int index);
     // The selected game, or nothing.
     const catalogue::GameRecord* selectedGame() const;
+
+    // Shows the games that hold every word of the text. The selected game stays selected while
+    // shown; otherwise the first game shown is, or none when nothing is, and once games show
+    // again the last one selected comes back when it can.
+    void search(const QString& text);
 
     // Sort column 0 to 9; order 0 ascending, 1 descending.
     void sortBy(int column, int order);
@@ -36,7 +47,8 @@ public:
 
 signals:
     void columnClicked(int column);
-    // A row became the selected one, by mouse or keyboard.
+    // Another game became the selected one, by mouse, keyboard or search; or none, when the
+    // search hides every game.
     void gameSelected();
     void returnPressed();
 
@@ -44,7 +56,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void select(int shownRow);
+
     catalogue::GameListModel* m_model;
+    QLabel* m_noMatchLabel;
+    QString m_keptRom;        // the game last selected, for when the search shows it again
+    bool m_searching = false; // selection changes are told once the search is done
 };
 
 } // namespace gui

@@ -13,11 +13,17 @@ GameRecord game(const char* line) {
     return *catalogue::RecordReader().parse(line);
 }
 
-QString romOrder(const GameListModel& model) {
+// The ROM names of the whole list, or of the games the search shows.
+QString romOrder(const GameListModel& model, bool shown = false) {
     QStringList roms;
-    for (int row = 0; row < model.count(); ++row)
-        roms << model.game(row).romName();
+    for (int row = 0; row < (shown ? model.rowCount() : model.count()); ++row)
+        roms << model.game(shown ? model.listRow(row) : row).romName();
     return roms.join(u' ');
+}
+
+QList<GameRecord> searchedGames() {
+    return {game("Pac-Man (Midway),1980,,,,Midway,,,,pacman"), game("Pok\xe9mon Stadium,1999,,,,Nintendo,,,,poke"),
+            game("Galaxian,1979,,,,Namco,,,,galaxian"), game("Ms. PAC-MAN,1981,,,,Midway,,,,mspacman")};
 }
 } // namespace
 
@@ -64,6 +70,55 @@ private slots:
         model.addGame(game("\xc9"
                            "CLAIR,,,,,,,,,y"));
         QCOMPARE(romOrder(model), QStringLiteral("b u a x e z E y p"));
+    }
+
+    void searches_data() {
+        columns<QString, QString>({"text", "roms"});
+        row("case ignored", "pac-MAN", "mspacman pacman");
+        row("every word, each anywhere", "pac 1980", "pacman");
+        row("accent in the game", "pokemon", "poke");
+        row("accent typed", QString::fromUtf8("GAL\u00c1XIAN"), "galaxian");
+        row("ROM name", "mspac", "mspacman");
+        row("manufacturer", "namco", "galaxian");
+        row("year", "1999", "poke");
+        row("no match", "pac 1979", "");
+        row("no word across two fields", "stadiumpoke", "");
+    }
+    void searches() {
+        const QString text = cell<QString>("text");
+        GameListModel model;
+        model.setGames(searchedGames());
+        // Typed a letter at a time and deleted again, each search starting from the one before
+        // finds what a search of the whole list finds.
+        const auto searchFor = [&](qsizetype typed) {
+            GameListModel whole;
+            whole.setGames(searchedGames());
+            whole.search(QStringView(text).first(typed));
+            model.search(QStringView(text).first(typed));
+            QCOMPARE(romOrder(model, true), romOrder(whole, true));
+        };
+        for (qsizetype typed = 1; typed <= text.size(); ++typed)
+            searchFor(typed);
+        QTEST(romOrder(model, true), "roms");
+        for (qsizetype typed = text.size() - 1; typed >= 0; --typed)
+            searchFor(typed);
+    }
+
+    // Sorted, added and removed behind a search, games keep their shown rows and whole-list places apart.
+    void searchFollowsChanges() {
+        GameListModel model;
+        model.setGames(searchedGames());
+        model.search(u"midway");
+        model.sort(0, Qt::DescendingOrder);
+        model.addGame(game("Bosconian,1981,,,,Namco,,,,bosco"));
+        const int added = model.addGame(game("Ms. Pac-Man Plus,1981,,,,Midway,,,,mspacplus"));
+        QCOMPARE(romOrder(model, true), QStringLiteral("pacman mspacplus mspacman"));
+        QCOMPARE(romOrder(model), QStringLiteral("poke pacman mspacplus mspacman galaxian bosco"));
+        QCOMPARE(model.shownRow(added), 1);
+        model.removeGame(added);
+        model.removeGame(0);
+        QCOMPARE(romOrder(model, true), QStringLiteral("pacman mspacman"));
+        QCOMPARE(model.shownRow(2), -1);
     }
 };
 
