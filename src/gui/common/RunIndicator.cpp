@@ -1,6 +1,7 @@
 #include "gui/common/RunIndicator.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,6 +58,31 @@ void RunIndicator::cancel() {
     m_cancelled = true;
     m_cancelButton->setEnabled(false);
     m_cancelButton->setText(QStringLiteral("Cancelling..."));
+}
+
+ProgressWindow::ProgressWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , m_indicator(new RunIndicator(this)) {
+    m_indicator->setCancellable(false);
+}
+
+void ProgressWindow::setTotal(int total) {
+    m_indicator->setTotal(total);
+}
+
+void ProgressWindow::setCancellable(bool cancellable) {
+    m_indicator->setCancellable(cancellable);
+}
+
+bool ProgressWindow::cancelRequested() const {
+    return m_indicator->cancelled();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        m_indicator->cancel();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace gui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/exec/Progress.h"
+
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -32,6 +34,25 @@ private:
     QElapsedTimer m_clock;
     bool m_cancellable = true;
     bool m_cancelled = false;
+};
+
+// A window that shows how a run goes with a RunIndicator, which it places: the splash and the
+// wait window. While it shows, it takes the user's input; Escape is Cancel.
+class ProgressWindow : public QWidget, public exec::Progress {
+    Q_OBJECT
+public:
+    void setTotal(int total) override;
+    void setCancellable(bool cancellable) override;
+    bool cancelRequested() const override;
+    bool takesInput() const override { return isVisible(); }
+
+protected:
+    ProgressWindow(QWidget* parent, Qt::WindowFlags flags);
+    void keyPressEvent(QKeyEvent* event) override;
+    RunIndicator* indicator() const { return m_indicator; }
+
+private:
+    RunIndicator* m_indicator;
 };
 
 } // namespace gui

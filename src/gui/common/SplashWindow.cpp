@@ -2,13 +2,11 @@
 
 #include "MarqueonVersion.h"
 #include "gui/common/Artwork.h"
-#include "gui/common/RunIndicator.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WaitWindow.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace gui {
@@ -21,7 +19,7 @@ QString versionCaption() {
 }
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : ProgressWindow(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("splashWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     setFixedSize(twipsSize(6000, 4200));
@@ -60,32 +58,11 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(m_countLabel, 4, 1);
     credit->setContentsMargins(0, 0, twips(240), 0);
     layout->addWidget(credit, 4, 2);
-    m_indicator = new RunIndicator(this);
-    m_indicator->setCancellable(false);
-    m_indicator->setContentsMargins(twips(240), 0, twips(240), 0);
-    m_indicator->setStyleSheet(QStringLiteral("QPushButton { color: black; }"));
-    layout->addWidget(m_indicator, 6, 0, 1, 3);
+    indicator()->setContentsMargins(twips(240), 0, twips(240), 0);
+    indicator()->setStyleSheet(QStringLiteral("QPushButton { color: black; }"));
+    layout->addWidget(indicator(), 6, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(5, 1);
-}
-
-void SplashWindow::setTotal(int total) {
-    m_indicator->setTotal(total);
-}
-
-void SplashWindow::setCancellable(bool cancellable) {
-    m_indicator->setCancellable(cancellable);
-}
-
-bool SplashWindow::cancelRequested() const {
-    return m_indicator->cancelled();
-}
-
-void SplashWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        m_indicator->cancel();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void SplashWindow::setMessage(const QString& text) {
@@ -96,7 +73,7 @@ void SplashWindow::setMessage(const QString& text) {
 }
 
 void SplashWindow::setCount(int count) {
-    m_indicator->showCount(count);
+    indicator()->showCount(count);
     showCount(m_countLabel, count, m_sincePaint);
 }
 

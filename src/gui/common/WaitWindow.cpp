@@ -1,9 +1,7 @@
 #include "gui/common/WaitWindow.h"
 
-#include "gui/common/RunIndicator.h"
 #include "gui/common/Twips.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace gui {
@@ -17,7 +15,7 @@ void showCount(QLabel* label, int count, QElapsedTimer& sincePaint) {
 }
 
 WaitWindow::WaitWindow(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : ProgressWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("waitWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     setWindowModality(Qt::ApplicationModal);
@@ -33,9 +31,7 @@ WaitWindow::WaitWindow(QWidget* parent)
     m_stepLabel = label("stepLabel", QString(), twipsRect(240, 660, 4920, 300));
     m_countCaption = label("countCaption", QStringLiteral("Game Count:"), twipsRect(240, 1080, 1200, 300));
     m_countLabel = label("countLabel", QString(), twipsRect(1440, 1080, 1500, 300));
-    m_indicator = new RunIndicator(this);
-    m_indicator->setCancellable(false);
-    m_indicator->setGeometry(twipsRect(240, 1560, 4920, 420));
+    indicator()->setGeometry(twipsRect(240, 1560, 4920, 420));
     m_sinceStart.start();
 }
 
@@ -53,10 +49,6 @@ void WaitWindow::showAfter(int milliseconds) {
     m_sinceStart.start();
 }
 
-void WaitWindow::setCancellable(bool cancellable) {
-    m_indicator->setCancellable(cancellable);
-}
-
 void WaitWindow::setMessage(const QString& text) {
     m_stepLabel->setText(text);
     if (isVisible())
@@ -68,26 +60,11 @@ void WaitWindow::setCount(int count) {
         show();
         activateWindow();
     }
-    m_indicator->showCount(count);
+    indicator()->showCount(count);
     if (isVisible())
         showCount(m_countLabel, count, m_sincePaint);
     else
         m_countLabel->setText(QString::number(count));
-}
-
-void WaitWindow::setTotal(int total) {
-    m_indicator->setTotal(total);
-}
-
-bool WaitWindow::cancelRequested() const {
-    return m_indicator->cancelled();
-}
-
-void WaitWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        m_indicator->cancel();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace gui

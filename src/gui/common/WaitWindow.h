@@ -1,20 +1,15 @@
 #pragma once
 
-#include "core/exec/Progress.h"
-
-#include <QElapsedTimer>
-#include <QWidget>
+#include "gui/common/RunIndicator.h"
 
 class QLabel;
 
 namespace gui {
 
-class RunIndicator;
-
 // The please-wait window shown while the emulator works for long: the reason, the step, the
 // rising count, the time taken, a bar where the total is known, and Cancel. It is modal: the
 // rest of the program takes no input meanwhile.
-class WaitWindow : public QWidget, public exec::Progress {
+class WaitWindow : public ProgressWindow {
     Q_OBJECT
 public:
     // A run shorter than this shows no window at all.
@@ -30,20 +25,12 @@ public:
 
     void setMessage(const QString& text) override;
     void setCount(int count) override;
-    void setTotal(int total) override;
-    void setCancellable(bool cancellable) override;
-    bool cancelRequested() const override;
-    bool takesInput() const override { return isVisible(); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* m_reasonLabel;
     QLabel* m_stepLabel;
     QLabel* m_countCaption;
     QLabel* m_countLabel;
-    RunIndicator* m_indicator;
     QElapsedTimer m_sincePaint;
     QElapsedTimer m_sinceStart;
     int m_showAfter = -1; // -1: shown by the caller
