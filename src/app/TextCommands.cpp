@@ -15,7 +15,6 @@
 #include "gui/common/WaitWindow.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -156,12 +155,8 @@ void TextCommands::findBadSet() {
 }
 
 void TextCommands::showHelpFile() {
-    // The guide ships beside the program; an application directory of its own may lack it.
-    QString path = m_state.appPath + QStringLiteral("retro.txt");
-    const QString shipped = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("retro.txt"));
-    if (!QFileInfo::exists(path) && QFileInfo::exists(shipped))
-        path = shipped;
-    showFile(path, QStringLiteral("Marqueon File"), QStringLiteral("Cannot find retro.txt!"));
+    showFile(config::userGuidePath(m_state.appPath, QCoreApplication::applicationDirPath()),
+             QStringLiteral("Marqueon File"), QStringLiteral("Cannot find retro.txt!"));
 }
 
 void TextCommands::showReadme() {

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace config {
 namespace {
@@ -61,9 +63,38 @@ QString directoryText(const QString& path) {
     return text;
 }
 
+QString installedDataDirectory(const QString& programDirectory) {
+    QDir prefix(programDirectory);
+    if (prefix.dirName() != QStringLiteral("bin") || !prefix.cdUp())
+        return QString();
+    const QString data = prefix.filePath(QStringLiteral("share/") + ProgramName);
+    return QFileInfo(data).isDir() ? directoryText(data) : QString();
+}
+
+QString chooseApplicationDirectory(const QString& home, const QString& programDirectory,
+                                   const QString& userDataDirectory) {
+    if (!home.isEmpty())
+        return directoryText(QDir(home).absolutePath());
+    if (!installedDataDirectory(programDirectory).isEmpty() && !userDataDirectory.isEmpty())
+        return directoryText(userDataDirectory);
+    return directoryText(programDirectory);
+}
+
 QString applicationDirectory() {
-    const QString home = qEnvironmentVariable("MARQUEON_HOME");
-    return directoryText(home.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(home).absolutePath());
+    return chooseApplicationDirectory(qEnvironmentVariable("MARQUEON_HOME"), QCoreApplication::applicationDirPath(),
+                                      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+}
+
+QString userGuidePath(const QString& appPath, const QString& programDirectory) {
+    const QString name = QStringLiteral("retro.txt");
+    QStringList candidates = {directoryText(appPath) + name, directoryText(programDirectory) + name};
+    if (const QString installed = installedDataDirectory(programDirectory); !installed.isEmpty())
+        candidates += installed + name;
+    for (const QString& path : candidates) {
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return candidates.first();
 }
 
 QString mameFileName() {

@@ -72,8 +72,24 @@ struct AppState {
 // A directory text as Marqueon stores it: native separators and one trailing separator.
 QString directoryText(const QString& path);
 
-// The directory Marqueon keeps its files in: MARQUEON_HOME when set, else the program's own.
+// The program's name on disk: the executable's and its data folders'.
+inline const QString ProgramName = QStringLiteral("marqueon");
+
+// PREFIX/share/marqueon/ for a program in PREFIX/bin/ when that folder exists: an installed copy.
+// Empty for any other copy.
+QString installedDataDirectory(const QString& programDirectory);
+
+// The directory Marqueon keeps its files in: `home` (MARQUEON_HOME) when set; for an installed
+// copy `userDataDirectory`, whose system folders are not the user's to write; else the program's
+// own directory (a portable copy, the build folder).
+QString chooseApplicationDirectory(const QString& home, const QString& programDirectory,
+                                   const QString& userDataDirectory);
+// The same decision for this process: its environment, executable and user data folder.
 QString applicationDirectory();
+
+// The user guide retro.txt: in the application directory, else beside the program, else where an
+// installed copy keeps it; the first of these when there is none.
+QString userGuidePath(const QString& appPath, const QString& programDirectory);
 
 // The emulator's file name in its directory on this platform.
 QString mameFileName();
