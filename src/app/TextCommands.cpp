@@ -49,10 +49,15 @@ void TextCommands::open(const QString& caption, bool coverDetails) {
 }
 
 void TextCommands::audit() {
-    gui::BusyPointer busy;
-    open(QStringLiteral("Game Audit"), false);
     const catalogue::GameRecord* game = m_lists.selectedGame();
     const QString rom = game ? game->romName() : QString();
+    if (!exec::isPlainGameName(rom)) {
+        m_dialogs.message(exec::unplainGameNameMessage(rom), Dialogs::Icon::Exclamation);
+        m_lists.restoreSelection();
+        return;
+    }
+    gui::BusyPointer busy;
+    open(QStringLiteral("Game Audit"), false);
     m_lists.auditStarted();
     {
         BusyScope running(m_host);

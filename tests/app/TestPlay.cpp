@@ -166,6 +166,33 @@ private slots:
         QVERIFY(!QFile::exists(m_session->sandbox.mamePath() + "pwned"));
     }
 
+    // A name from an edited listing that is no emulator name never reaches the emulator or a path.
+    void refusesNamesTheEmulatorDoesNotUse_data() {
+        columns<QString>({"rom"});
+        row("an option", "-autoboot_script");
+        row("a parent folder", "../x");
+        row("300 letters", QString(300, u'x'));
+    }
+    void refusesNamesTheEmulatorDoesNotUse() {
+        const QString& rom = cell<QString>("rom");
+        m_session = std::make_unique<Session>(QList<ListedGame>{{"galx", "Galaxy Raid"}, {rom.toLatin1(), "Evil"}});
+        TestSandbox::addArchive(m_session->sandbox.state().directories.retroRoms, rom);
+        QVERIFY(startOn("All Games"));
+        m_session->select(rom);
+        QCOMPARE(m_session->selectedRom("allList"), rom);
+        // It counts as not installed, so Play is off; a double click still asks to play it.
+        QVERIFY(!m_session->enabled("playButton") && !m_session->child<QAction>("customSettingsAction")->isEnabled());
+        gui::GameListView* games = m_session->list("allList");
+        m_session->clickRow(games, games->selectedIndex() - 1, true);
+        m_session->trigger("auditAction");
+        QVERIFY(!m_session->panelOpen());
+        const QString refusal = exec::unplainGameNameMessage(rom);
+        QCOMPARE(m_session->dialogs.texts(), QStringList(2, refusal));
+        QVERIFY(refusal.startsWith("Marqueon will not use the game name \"" + rom.left(40)));
+        QVERIFY(!QFile::exists(m_session->sandbox.mamePath() + "standin-runs.log"));
+        QCOMPARE(QDir(m_session->sandbox.settingsPath()).entryList(QDir::Files), QStringList{"options.ini"});
+    }
+
     void shortSettingsFileWarnsAndPlays() {
         writeFile(m_session->sandbox.settingsPath() + "raster.cfg", "\"-1024x768\",12\r\n\"-vgafreq 0\",0\r\n");
         QVERIFY(startOn("All Games"));

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifndef Q_OS_WIN
 #include <dirent.h>
 #endif
@@ -57,6 +59,29 @@ std::optional<Interface> interfaceFromWord(const QString& word) {
     if (word == TodayWord)
         return Interface::Today;
     return std::nullopt;
+}
+
+bool isPlainGameName(QStringView name) {
+    constexpr qsizetype Longest = 16;
+    if (name.isEmpty() || name.size() > Longest)
+        return false;
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
+    });
+}
+
+QString unplainGameNameMessage(const QString& name) {
+    constexpr qsizetype Shown = 40;
+    QString shown = name.left(Shown);
+    for (QChar& c : shown) {
+        if (!c.isPrint())
+            c = u'?';
+    }
+    if (name.size() > Shown)
+        shown += QStringLiteral("...");
+    return QStringLiteral("Marqueon will not use the game name \"%1\": M.A.M.E.'s game names hold only letters, "
+                          "digits and underscores, at most 16 of them.")
+        .arg(shown);
 }
 
 QString reportFileName(Report report) {
@@ -132,6 +157,14 @@ Emulator::Emulator(const config::AppState& state, Interface interface)
     : m_state(state)
     , m_interface(interface) {}
 
+// A game's command; a name the emulator does not use leaves it without a program, so that it
+// can never run (callers refuse such names before).
+Command Emulator::forGame(const QString& game, Command command) const {
+    if (!isPlainGameName(game))
+        command.program.clear();
+    return command;
+}
+
 Command Emulator::run(QStringList arguments, const QString& outputName) const {
     const QString mame = commandPath(m_state.shortMamePath(), m_state.directories.mame);
     QString output;
@@ -178,19 +211,19 @@ Command Emulator::listing() const {
 }
 
 Command Emulator::verifyRoms(const QString& game) const {
-    return withDirectories(run({game, QStringLiteral("-verifyroms")}, QStringLiteral("temp1.txt")));
+    return forGame(game, withDirectories(run({game, QStringLiteral("-verifyroms")}, QStringLiteral("temp1.txt"))));
 }
 
 Command Emulator::verifySamples(const QString& game) const {
-    return withDirectories(run({game, QStringLiteral("-verifysamples")}, QStringLiteral("temp2.txt")));
+    return forGame(game, withDirectories(run({game, QStringLiteral("-verifysamples")}, QStringLiteral("temp2.txt"))));
 }
 
 Command Emulator::listRoms(const QString& game) const {
-    return withDirectories(run({game, QStringLiteral("-listroms")}, QStringLiteral("temp3.txt")));
+    return forGame(game, withDirectories(run({game, QStringLiteral("-listroms")}, QStringLiteral("temp3.txt"))));
 }
 
 Command Emulator::listSamples(const QString& game) const {
-    return withDirectories(run({game, QStringLiteral("-listsamples")}, QStringLiteral("temp4.txt")));
+    return forGame(game, withDirectories(run({game, QStringLiteral("-listsamples")}, QStringLiteral("temp4.txt"))));
 }
 
 Command Emulator::verifyAll(Report report) const {
@@ -207,7 +240,7 @@ Command Emulator::verifyAll(Report report) const {
 }
 
 Command Emulator::play(const QStringList& arguments) const {
-    Command command = withDirectories(run(arguments, QString()));
+    Command command = forGame(arguments.value(0), withDirectories(run(arguments, QString())));
     if (m_interface == Interface::Today)
         command.arguments << QStringLiteral("-snapshot_directory") << pathList({m_state.directories.snapshots});
     return command;
@@ -239,6 +272,8 @@ bool Emulator::needsNoRoms(const QString& romName) const {
 }
 
 bool Emulator::isInstalled(const QString& romName) const {
+    if (!isPlainGameName(romName))
+        return false;
     if (needsNoRoms(romName))
         return true;
     const config::Directories& d = m_state.directories;
@@ -253,6 +288,8 @@ bool Emulator::isInstalled(const QString& romName) const {
 }
 
 QString Emulator::screenShot(const QString& romName) const {
+    if (!isPlainGameName(romName))
+        return QString();
     const QString snapshots = m_state.directories.snapshots;
     const QString own = snapshots + romName + QStringLiteral(".png");
     if (m_interface == Interface::Classic || QFileInfo::exists(own))

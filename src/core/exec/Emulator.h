@@ -25,6 +25,14 @@ std::optional<Interface> interfaceFromHelp(QByteArrayView helpOutput);
 QString interfaceWord(Interface interface);
 std::optional<Interface> interfaceFromWord(const QString& word);
 
+// Whether a game's name is one the emulator uses: letters, digits and underscores, at most 16.
+// Any other name, from a listing or a catalogue someone edited, never reaches the emulator or
+// a file path: "-autoboot_script" would be an option, "../x" a file elsewhere.
+bool isPlainGameName(QStringView name);
+// What the user is told when such a name is chosen; the name shown safely (no control
+// characters, cut when long).
+QString unplainGameNameMessage(const QString& name);
+
 // The whole-collection reports, each kept in its own file under the reports folder.
 enum class Report { Roms, Samples, Sets };
 constexpr Report AllReports[] = {Report::Roms, Report::Samples, Report::Sets};
@@ -99,6 +107,7 @@ public:
 
 private:
     Command run(QStringList arguments, const QString& outputName) const;
+    Command forGame(const QString& game, Command command) const;
     Command withDirectories(Command command) const;
 
     const config::AppState& m_state;

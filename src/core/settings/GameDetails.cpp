@@ -1,5 +1,6 @@
 #include "core/settings/GameDetails.h"
 
+#include "core/exec/Emulator.h"
 #include "core/settings/SettingsFile.h"
 
 #include <QFileInfo>
@@ -21,7 +22,8 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
     details.origin = game.isClone() ? QStringLiteral("Clone") : QStringLiteral("Original");
     details.orientation = game[catalogue::GameRecord::Display].right(1);
 
-    const bool custom = QFileInfo::exists(state.settingsPath() + customFileName(game.romName()));
+    const bool custom = exec::isPlainGameName(game.romName()) &&
+                        QFileInfo::exists(state.settingsPath() + customFileName(game.romName()));
     switch (list) {
     case config::GameView::All:
         details.canPlay = custom || emulator.isInstalled(game.romName());

@@ -9,8 +9,9 @@ namespace settings {
 PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
                               SettingsRecord& record, exec::Interface interface) {
     const SettingsKind kind = kindOf(videoType);
-    QString source = settingsPath + customFileName(romName);
-    if (!QFile::exists(source))
+    // Only a name the emulator uses names a file.
+    QString source = exec::isPlainGameName(romName) ? settingsPath + customFileName(romName) : QString();
+    if (source.isEmpty() || !QFile::exists(source))
         source = settingsPath + defaultsFileName(kind);
 
     PlayLine line;

@@ -37,7 +37,7 @@ QString SettingsSession::customFile() const {
 }
 
 bool SettingsSession::hasCustomSettings(const QString& romName) const {
-    return QFile::exists(m_state.settingsPath() + customFileName(romName));
+    return exec::isPlainGameName(romName) && QFile::exists(m_state.settingsPath() + customFileName(romName));
 }
 
 PanelContent SettingsSession::showRecord(Editing editing, SettingsKind kind, ReadResult read,

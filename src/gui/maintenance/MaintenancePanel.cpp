@@ -205,6 +205,12 @@ void MaintenancePanel::applyFileRule(const FileTab& tab, QCheckBox* changed) {
 }
 
 void MaintenancePanel::deleteGameFile(const FileTab& tab) {
+    // A game's files are named after it: a name the emulator does not use could name others.
+    if (!exec::isPlainGameName(m_romName)) {
+        m_dialogs.message(exec::unplainGameNameMessage(m_romName), Icon::Exclamation);
+        tab.perGame->setChecked(false);
+        return;
+    }
     const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
     const QString& kind = where.extension;
     const FileCleanup folder(where.gameFolder, QLatin1Char('*') + kind);

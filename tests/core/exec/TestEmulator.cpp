@@ -56,6 +56,33 @@ private slots:
         QTEST(command.withErrors, "withErrors");
     }
 
+    // Only names the emulator uses reach it or a file path; anything else could be an option or a path.
+    void gameNames_data() {
+        columns<QString, bool>({"name", "plain"});
+        row("a short name", "pacman", true);
+        row("digits and underscore, 16 long", "abcdefghij_12345", true);
+        row("17 long", "abcdefghij_123456", false);
+        row("300 long", QString(300, u'a'), false);
+        row("an option", "-autoboot_script", false);
+        row("a parent folder", "../x", false);
+        row("a folder", "a/b", false);
+        row("empty", "", false);
+        row("a blank", " ", false);
+        row("a NUL byte", QString::fromUtf16(u"ab\0c", 4), false);
+        row("an accent", "pacm\u00e4n", false);
+    }
+    void gameNames() {
+        const QString& name = cell<QString>("name");
+        const bool plain = cell<bool>("plain");
+        QTEST(exec::isPlainGameName(name), "plain");
+        m_state.directories = {"/m/", "/r/", "/n/", "/s/", "/p/"};
+        const exec::Emulator today(m_state, Interface::Today);
+        for (const Command& command : {today.play({name}), today.verifyRoms(name), today.listSamples(name)})
+            QCOMPARE(command.program.isEmpty(), !plain);
+        QCOMPARE(today.screenShot(name).isEmpty(), !plain);
+        if (!plain)
+            QVERIFY(!exec::unplainGameNameMessage(name).contains(QChar(0)));
+    }
     void banners_data() {
         columns<QByteArray, std::optional<Interface>>({"help", "interface"});
         row("classic", QByteArray("M.A.M.E. v0.37 BETA 5 (Jul  2 2000) - Multiple Arcade Machine Emulator\n"),

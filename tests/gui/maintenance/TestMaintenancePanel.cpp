@@ -111,8 +111,8 @@ private slots:
         confirm(allBox, button);
         const QString sure = "Are you sure you want to delete the " + ext + " file for galx?",
                       sureAll = "Are you sure you want to delete all " + ext + " files?";
-        QCOMPARE(m_dialogs.texts(), QStringList({sure, sureAll, sure, "There is no " + ext + " file for ../galx.",
-                                                 sureAll, "There are no " + ext + " files to delete."}));
+        QCOMPARE(m_dialogs.texts(), QStringList({sure, sureAll, sure, exec::unplainGameNameMessage("../galx"), sureAll,
+                                                 "There are no " + ext + " files to delete."}));
         for (const QString& name : files)
             writeFile(root() + name + ext, "x");
         m_locked = {root() + folder, root() + gameFolder}; // immutable, as root ignores permissions; until cleanup()
