@@ -239,6 +239,22 @@ QString extractionProblem(const Extraction& extraction) {
 
 namespace {
 
+// Why a listing run cannot be trusted: an end from outside (a crash, a kill), or for today's
+// emulator an error status (the classic one's status was never looked at: what it listed counts).
+// A program that could not be started or entered is told elsewhere.
+std::optional<QString> listingFailure(const exec::RunResult& run, bool statusCounts) {
+    QString detail;
+    if (run.status == exec::RunResult::Status::Crashed)
+        detail = QStringLiteral("it did not end normally");
+    else if (statusCounts && run.status == exec::RunResult::Status::Finished && run.exitCode != 0)
+        detail = QStringLiteral("exit status %1").arg(run.exitCode);
+    else
+        return std::nullopt;
+    if (!run.lastErrorLine.isEmpty())
+        detail += QStringLiteral(": ") + run.lastErrorLine;
+    return detail;
+}
+
 // Today's listing, read as the emulator writes it; the catalogue is written only when the whole
 // document arrived, well-formed, with games in it.
 Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emulator, const config::AppState& state,
@@ -265,13 +281,9 @@ Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emul
     Extraction result;
     if (run.status == exec::RunResult::Status::Cancelled) {
         result.outcome = Extraction::Outcome::Cancelled;
-    } else if (run.status != exec::RunResult::Status::Finished || run.exitCode != 0) {
+    } else if (const std::optional<QString> failure = listingFailure(run, true)) {
         result.outcome = Extraction::Outcome::EmulatorFailed;
-        result.detail = run.status == exec::RunResult::Status::Finished
-                            ? QStringLiteral("exit status %1").arg(run.exitCode)
-                            : QStringLiteral("it did not end normally");
-        if (!run.lastErrorLine.isEmpty())
-            result.detail += QStringLiteral(": ") + run.lastErrorLine;
+        result.detail = *failure;
     } else if (!import.finish()) {
         result.outcome = Extraction::Outcome::BadDocument;
         result.detail = import.errorText();
@@ -347,6 +359,9 @@ CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emula
         progress.setCancellable(false);
         if (build.run.status == exec::RunResult::Status::Cancelled) {
             build.extraction.outcome = Extraction::Outcome::Cancelled;
+        } else if (const std::optional<QString> failure = listingFailure(build.run, false)) {
+            // Half a listing would make a catalogue with games missing.
+            build.extraction = {Extraction::Outcome::EmulatorFailed, 0, *failure};
         } else if (build.run.status != exec::RunResult::Status::NoDirectory) {
             build.extraction = createGameInfo(state.listingPath(), state.cataloguePath(), progress);
             // A classic catalogue needs nothing beside it.

@@ -264,8 +264,9 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     if (!piped && captured)
         take(process.readAllStandardOutput());
     errors += process.readAllStandardError();
-    // A cancelled run's output is dropped: the former file stays, no temporary file is left.
-    if (toFile && !cancelled)
+    // A cancelled run's output is dropped, and so is that of a program that died half-way: the
+    // former file stays, no temporary file is left. (One that could not start leaves it empty.)
+    if (toFile && !cancelled && (!started || process.exitStatus() == QProcess::NormalExit))
         output.commit();
 
     RunResult result;

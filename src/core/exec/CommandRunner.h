@@ -46,7 +46,8 @@ class CommandRunner {
 public:
     // Blocks until the child has ended. The caller's window keeps painting meanwhile but takes
     // no input. The output file, when there is one, is replaced as a whole when the run ends
-    // (not when it was cancelled); an observer, when given, hears the output as it arrives too.
+    // (not when it was cancelled or the program died); an observer, when given, hears the output
+    // as it arrives too.
     RunResult run(const Command& command, RunObserver* observer = nullptr);
 };
 

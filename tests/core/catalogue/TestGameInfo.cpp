@@ -102,6 +102,33 @@ private slots:
                      QStringList({"Creating listinfo.txt...", "Creating gameinfo.txt...", QString()}));
     }
 
+    // The classic emulator failing or writing nonsense: the former catalogue stays whole where it
+    // failed, and odd output never stops the extraction.
+    void buildClassicFaults_data() {
+        columns<QByteArray, QByteArray, Outcome>({"control", "listing", "outcome"});
+        row("dies half-way", QByteArray("-listinfo die"), game("a") + game("b"), Outcome::EmulatorFailed);
+        row("error status, whole listing", QByteArray("-listinfo exit 3"), game("a"), Outcome::Written);
+        row("binary garbage", QByteArray(), QByteArray("\x01\xff\0\x7f(\n\0\0", 8).repeated(1000), Outcome::NoGames);
+        row("a 50 MB line", QByteArray(), QByteArray(50 << 20, 'x'), Outcome::NoGames);
+        row("no final newline", QByteArray(), game("a").chopped(2), Outcome::Written);
+    }
+    void buildClassicFaults() {
+        const Outcome outcome = cell<Outcome>("outcome");
+        TestSandbox sandbox;
+        const config::AppState& state = sandbox.state();
+        sandbox.setCatalogue(cell<QByteArray>("listing"));
+        writeFile(sandbox.mamePath() + "standin-control.txt", cell<QByteArray>("control"));
+        writeFile(state.listingPath(), "the former listing\n");
+        writeFile(state.cataloguePath(), entry("old"));
+        RecordedProgress progress;
+        exec::CommandRunner runner;
+        exec::Emulator emulator(state);
+        QCOMPARE(catalogue::buildCatalogue(runner, emulator, state, progress).extraction.outcome, outcome);
+        QCOMPARE(readFile(state.cataloguePath()), outcome == Outcome::Written ? entry("a") : entry("old"));
+        if (QByteArray(QTest::currentDataTag()).startsWith("dies")) // half a listing is never kept
+            QCOMPARE(readFile(state.listingPath()), QByteArray("the former listing\n"));
+    }
+
     // Today's emulator: its banner chooses -listxml, and a bad run keeps the former catalogue and
     // what stands beside it, byte for byte.
     void buildToday_data() {

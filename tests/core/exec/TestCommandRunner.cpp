@@ -29,6 +29,7 @@ private slots:
         row("path with blanks", "My Games/M A M E", "", Status::Finished, "", listing);
         row("emulator missing", "mame", "missing", Status::NotStarted, "", QByteArray());
         row("emulator exits with an error", "mame", "error", Status::Finished, "", QByteArray());
+        row("emulator dies half-way", "mame", "die", Status::Crashed, "", old);
         row("output folder missing", "mame", "no output folder", Status::NotStarted, "", QByteArray("<none>"));
         row("MAME directory missing", "mame", "no directory", Status::NoDirectory, "Path not found", old);
         row("MAME directory is a file", "mame", "file", Status::NoDirectory, "Path not found", old);
@@ -43,6 +44,8 @@ private slots:
             QFile::remove(sandbox.state().mameExecutable());
         else if (fault == "error")
             command.arguments = QStringList{QStringLiteral("-bogus")};
+        else if (fault == "die")
+            writeFile(sandbox.mamePath() + "standin-control.txt", "-listinfo die\n");
         else if (fault == "no output folder")
             QDir(sandbox.reportsPath()).removeRecursively();
         else if (!fault.isEmpty())
