@@ -117,7 +117,11 @@ void TextCommands::createReport(exec::Report report) {
         exec::RunResult result;
         if (!m_runner.run(m_emulator.verifyAll(report), result, &reading))
             return;
-        if (result.status == exec::RunResult::Status::Cancelled) {
+        if (result.outputUnwritable)
+            m_dialogs.message(QStringLiteral("The report could not be written in ") + m_state.reportsPath() +
+                                  QStringLiteral(".  The former report, if any, is unchanged."),
+                              Dialogs::Icon::Critical);
+        if (result.status == exec::RunResult::Status::Cancelled || result.outputUnwritable) {
             // Back to the list; the former report is still there to view.
             m_panel->returnButton()->setEnabled(true);
             leave();

@@ -157,6 +157,18 @@ private slots:
         QVERIFY(!QFile::exists(s().sandbox.reportsPath() + "sets.txt"));
     }
 
+    // A report that cannot be written (a full disk, a folder in its place) is said, not shown stale.
+    void reportUnwritable() {
+        QVERIFY(s().startWith());
+        QVERIFY(QDir().mkpath(s().sandbox.reportsPath() + "roms.txt/former"));
+        s().dialogs.answers << true;
+        s().trigger("verifyRomsAction");
+        QCOMPARE(s().dialogs.texts().last(), "The report could not be written in " + s().sandbox.reportsPath() +
+                                                 ".  The former report, if any, is unchanged.");
+        QVERIFY(!s().panelOpen());
+        QVERIFY(QFileInfo(s().sandbox.reportsPath() + "roms.txt/former").isDir());
+    }
+
     void findBadSetsCycle() {
         // Two sets the emulator will call bad.
         writeFile(s().sandbox.state().directories.retroRoms + "galx.zip", "BADCRC");

@@ -161,8 +161,8 @@ private:
 RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     if (const std::error_code error = enterable(command.workingDirectory)) {
         if (isDeviceFault(error))
-            return {RunResult::Status::DriveFault, 0, QString(), QString()};
-        return {RunResult::Status::NoDirectory, 0, describe(error), QString()};
+            return {RunResult::Status::DriveFault, 0, QString(), QString(), false};
+        return {RunResult::Status::NoDirectory, 0, describe(error), QString(), false};
     }
 
     // Standard output collects in the output file, which is only replaced once the run has ended.
@@ -170,7 +170,7 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     const bool toFile = !command.outputFile.isEmpty();
     // Like a failed redirection in a command interpreter: no place for the output, no run.
     if (toFile && !output.open(QIODevice::WriteOnly))
-        return {RunResult::Status::NotStarted, 0, QString(), QString()};
+        return {RunResult::Status::NotStarted, 0, QString(), QString(), true};
     const bool captured = toFile || observer;
     const auto take = [&](QByteArrayView data) {
         if (toFile)
@@ -266,10 +266,12 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     errors += process.readAllStandardError();
     // A cancelled run's output is dropped, and so is that of a program that died half-way: the
     // former file stays, no temporary file is left. (One that could not start leaves it empty.)
+    bool unwritable = false;
     if (toFile && !cancelled && (!started || process.exitStatus() == QProcess::NormalExit))
-        output.commit();
+        unwritable = !output.commit();
 
     RunResult result;
+    result.outputUnwritable = unwritable;
     if (!started)
         result.status = RunResult::Status::NotStarted;
     else if (cancelled)

@@ -20,8 +20,9 @@ struct RunResult {
     };
     Status status = Status::Finished;
     int exitCode = 0;
-    QString error;         // "Path not found", "Permission denied" ... for NoDirectory
-    QString lastErrorLine; // the last line the program wrote on standard error, when kept apart
+    QString error;                 // "Path not found", "Permission denied" ... for NoDirectory
+    QString lastErrorLine;         // the last line the program wrote on standard error, when kept apart
+    bool outputUnwritable = false; // the output file could not be written (a full disk): it is as it was
 
     bool finishedWell() const { return status == Status::Finished && exitCode == 0; }
 };
