@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QRadioButton>
 
 using gui::GameListView;
@@ -184,6 +185,21 @@ private slots:
                                             "AllSortOrder=0\r\nInstalledIndex=2\r\nInstalledSortKey=1\r\n"
                                             "InstalledSortOrder=1\r\nUninstalledIndex=1\r\nUninstalledSortKey=0\r\n"
                                             "UninstalledSortOrder=0\r\nScreenShots=False\r\n");
+    }
+
+    // A folder nothing can be written to (as root only an immutable one): the former options stay.
+    void exitWithOptionsUnwritable() {
+        QVERIFY(s().startWith());
+        const QString settings = s().sandbox.settingsPath();
+        const QByteArray before = readFile(s().sandbox.optionsFile());
+        if (QProcess::execute("chattr", {"+i", settings}) != 0)
+            QSKIP("A folder cannot be made read-only here.");
+        const auto unlock = qScopeGuard([&] { QProcess::execute("chattr", {"-i", settings}); });
+        s().dialogs.answers << true;
+        s().click("exitButton");
+        QCOMPARE(s().dialogs.texts().last(),
+                 "Cannot write the options file in " + settings + "!  The last view was not saved.");
+        QCOMPARE(readFile(s().sandbox.optionsFile()), before);
     }
 
     void switchingLists_data() {
