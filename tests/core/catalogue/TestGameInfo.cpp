@@ -140,6 +140,7 @@ private slots:
         row("cut short", QByteArray(), QByteArray(), QByteArray("<?xml version=\"1.0\"?>\n<mame>\n\t<machine"),
             Outcome::BadDocument);
         row("no game", QByteArray(), QByteArray(), QByteArray("<mame build=\"0\"></mame>\n"), Outcome::NoGames);
+        row("a 50 MB line", QByteArray(), QByteArray(), QByteArray(50 << 20, '<'), Outcome::BadDocument);
         row("another program", QByteArray("usage: frobnicate [files]\n"), QByteArray(), QByteArray(),
             Outcome::UnknownEmulator);
     }
