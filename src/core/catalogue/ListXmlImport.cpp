@@ -29,11 +29,13 @@ QString featureWord(QStringView status) {
     return QStringLiteral("Good");
 }
 
-// One field, quoted: a quote inside is doubled so that the text reads back whole. Text the
-// single-byte file cannot hold becomes "?".
+// One field, quoted: a quote inside is doubled so that the text reads back whole, and a line
+// break becomes a blank, as it would end the catalogue's line. Text the single-byte file cannot
+// hold becomes "?".
 void appendField(QByteArray& out, const QString& text) {
     out += '"';
-    const QByteArray bytes = text.toLatin1();
+    QByteArray bytes = text.toLatin1();
+    bytes.replace('\r', ' ').replace('\n', ' ');
     if (bytes.contains('"'))
         out += QByteArray(bytes).replace("\"", "\"\"");
     else
@@ -59,14 +61,14 @@ ListXmlImport::ListXmlImport() = default;
 ListXmlImport::~ListXmlImport() = default;
 
 void ListXmlImport::addData(QByteArrayView data) {
-    if (m_failed)
+    if (m_failed || m_ended)
         return;
     m_reader.addData(m_lines.filter(data));
     read();
 }
 
 bool ListXmlImport::finish() {
-    if (!m_failed) {
+    if (!m_failed && !m_ended) {
         m_reader.addData(m_lines.finish());
         read();
     }
@@ -88,10 +90,17 @@ void ListXmlImport::read() {
         switch (m_reader.readNext()) {
         case QXmlStreamReader::StartElement:
             m_seenRoot = true;
+            ++m_depth;
             startElement();
             break;
         case QXmlStreamReader::EndElement:
             endElement();
+            // The document ends with its root element. Whatever might follow is not read: the
+            // reader would judge it only when it arrived together with the end tag.
+            if (--m_depth == 0) {
+                m_ended = true;
+                return;
+            }
             break;
         case QXmlStreamReader::EndDocument:
             m_ended = true;

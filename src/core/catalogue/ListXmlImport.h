@@ -55,6 +55,7 @@ private:
     QSet<QString> m_neoGeoParents;
     QSet<QString> m_romless;
     bool m_seenRoot = false;
+    int m_depth = 0; // of the element being read; 0 again once the root element has ended
     bool m_ended = false;
     bool m_failed = false;
     QString m_error;

@@ -2,6 +2,7 @@
 #include "core/history/HistoryIndex.h"
 
 #include <QIODevice>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -122,9 +123,17 @@ EntryIndex indexHistoryXml(QIODevice& file) {
 }
 
 std::optional<QString> historyXmlText(const QByteArray& entry, const QByteArray& encoding) {
-    // On its own the entry has no declaration; the reader would take it for UTF-8.
+    // On its own the entry has no declaration; the reader would take it for UTF-8. Bytes that are
+    // no UTF-8 are read as Latin-1, as the index read them and as history.dat is read.
     const bool utf8 = encoding.isEmpty() || encoding.compare("UTF-8", Qt::CaseInsensitive) == 0;
-    QXmlStreamReader reader(utf8 ? entry : "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" + entry);
+    QXmlStreamReader reader;
+    if (utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = decoder.decode(entry);
+        reader.addData(decoder.hasError() ? QString::fromLatin1(entry) : text);
+    } else {
+        reader.addData("<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" + entry);
+    }
     QStringList texts;
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"text")

@@ -62,6 +62,8 @@ private slots:
             QByteArray("\"14\"\" & <?> \xa3"
                        "20 ?\",\"1980\",\"Good\",\"Good\",\"Good\",\"Namco\",\"Raster\",\"256x224   H\","
                        "\"Original\",\"q\"\r\n"));
+        row("line breaks in a text", machine("name=\"n\"", game("Two\nlines&#13;", Raster0)),
+            lineOf("Two lines |1980|Good|Good|Good|Namco|Raster|256x224   H|Original|n"));
         row("the emulator's display line, a blank before its end",
             machine("name=\"d\" sourcefile=\"d.cpp\"",
                     game("D", "\t\t<display tag=\"screen\" type=\"raster\" rotate=\"270\" width=\"256\" "
@@ -72,6 +74,9 @@ private slots:
             lineOf("C|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|c"));
         row("a tag laid out unusually", machine("name=\"t\"\t\tcloneof=\"u\"", game("T", Raster0)),
             lineOf("T|1980|Good|Good|Good|Namco|Raster|256x224   H|Clone of u|t"));
+        row("nothing after the root element is read",
+            machine("name=\"e\"", game("E", Raster0)) + "</mame>\n\t<device_re0=\"16\"\n<?x",
+            lineOf("E|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|e"));
         row("a device", machine("name=\"z80\" isdevice=\"yes\" runnable=\"no\"", game("Z80", Raster0)), QByteArray());
         row("a BIOS", machine("name=\"neogeo\" isbios=\"yes\"", game("Neo", Raster0)), QByteArray());
         row("a mechanical machine", machine("name=\"pin\" ismechanical=\"yes\"", game("Pin", Raster0)), QByteArray());

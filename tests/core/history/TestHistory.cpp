@@ -104,6 +104,9 @@ private slots:
             Outcome::Found, "Both Raids.");
         row("UTF-8 dat", "history.dat", QByteArray("$info=u,\n$bio\ncaf\xc3\xa9\n$end\n"), "u", "", Outcome::Found,
             "caf\u00e9");
+        row("Latin-1 in a UTF-8 xml", "history.xml",
+            QByteArray("<history><entry><system name=\"u\"/><text>caf\xe9</text></entry></history>"), "u", "",
+            Outcome::Found, "caf\u00e9");
         row("dat entry without its end", "history.dat",
             QByteArray("$info=a,\n$bio\nA.\n$1=4 credits\n$info=b,\n$bio\nB.\n"), "a", "", Outcome::Found,
             "A.\n$1=4 credits");
