@@ -13,7 +13,6 @@ private slots:
     // The window has a fixed width; every panel keeps its text whole there, whatever the count.
     void panelsKeepTheirTextsWhole_data() {
         QTest::addColumn<int>("count");
-        QTest::addRow("a classic catalogue") << 2207;
         QTest::addRow("today's catalogue") << 17590;
         QTest::addRow("the largest listing") << 45000;
     }
