@@ -9,15 +9,15 @@
 
 namespace fuzz {
 
-// Every eighth history.xml goes in beyond the first megabyte, where the index reads its second
+// Every sixteenth history.xml goes in beyond the first megabyte, where the index reads its second
 // block: blanks after the XML declaration, or before the document.
 inline QByteArray withBlocks(QByteArrayView input, bool xml) {
     const size_t hash = qHash(input);
     const qsizetype declarationEnd = input.startsWith("<?xml") ? input.indexOf("?>") : 0;
-    if (!xml || hash % 8 != 0 || declarationEnd < 0)
+    if (!xml || hash % 16 != 0 || declarationEnd < 0)
         return input.toByteArray();
     const qsizetype at = declarationEnd == 0 ? 0 : declarationEnd + 2;
-    const QByteArray blanks((1 << 20) - qsizetype(hash >> 3) % 4096, ' ');
+    const QByteArray blanks((1 << 20) - qsizetype(hash >> 4) % 4096, ' ');
     return input.first(at).toByteArray() + blanks + input.sliced(at).toByteArray();
 }
 

@@ -123,17 +123,17 @@ EntryIndex indexHistoryXml(QIODevice& file) {
 }
 
 std::optional<QString> historyXmlText(const QByteArray& entry, const QByteArray& encoding) {
-    // On its own the entry has no declaration; the reader would take it for UTF-8. Bytes that are
-    // no UTF-8 are read as Latin-1, as the index read them and as history.dat is read.
-    const bool utf8 = encoding.isEmpty() || encoding.compare("UTF-8", Qt::CaseInsensitive) == 0;
-    QXmlStreamReader reader;
-    if (utf8) {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = decoder.decode(entry);
-        reader.addData(decoder.hasError() ? QString::fromLatin1(entry) : text);
-    } else {
-        reader.addData("<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" + entry);
+    // On its own the entry has no declaration. It is UTF-8 when the file says so (or says nothing)
+    // and the bytes are valid UTF-8, else Latin-1: the way the index read the whole file, and the
+    // way history.dat is read.
+    QString text;
+    if (encoding.isEmpty() || encoding.compare("UTF-8", Qt::CaseInsensitive) == 0) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(entry);
+        if (utf8.hasError())
+            text.clear();
     }
+    QXmlStreamReader reader(text.isNull() ? QString::fromLatin1(entry) : text);
     QStringList texts;
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"text")

@@ -74,8 +74,7 @@ private slots:
             lineOf("C|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|c"));
         row("a tag laid out unusually", machine("name=\"t\"\t\tcloneof=\"u\"", game("T", Raster0)),
             lineOf("T|1980|Good|Good|Good|Namco|Raster|256x224   H|Clone of u|t"));
-        row("nothing after the root element is read",
-            machine("name=\"e\"", game("E", Raster0)) + "</mame>\n\t<device_re0=\"16\"\n<?x",
+        row("nothing after the root is read", machine("name=\"e\"", game("E", Raster0)) + "</mame>\n<a=\"\n<?x",
             lineOf("E|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|e"));
         row("a device", machine("name=\"z80\" isdevice=\"yes\" runnable=\"no\"", game("Z80", Raster0)), QByteArray());
         row("a BIOS", machine("name=\"neogeo\" isbios=\"yes\"", game("Neo", Raster0)), QByteArray());

@@ -104,9 +104,13 @@ private slots:
             Outcome::Found, "Both Raids.");
         row("UTF-8 dat", "history.dat", QByteArray("$info=u,\n$bio\ncaf\xc3\xa9\n$end\n"), "u", "", Outcome::Found,
             "caf\u00e9");
-        row("Latin-1 in a UTF-8 xml", "history.xml",
-            QByteArray("<history><entry><system name=\"u\"/><text>caf\xe9</text></entry></history>"), "u", "",
-            Outcome::Found, "caf\u00e9");
+        row("Latin-1 in UTF-8", "history.xml",
+            QByteArray("<history><entry><system name='u'/><text>\xe9</text></entry></history>"), "u", "",
+            Outcome::Found, "\u00e9");
+        row("unknown encoding", "history.xml",
+            QByteArray("<?xml version='1.0' encoding='x'?><history><entry><system "
+                       "name='w'/><text>\xe9</text></entry></history>"),
+            "w", "", Outcome::Found, "\u00e9");
         row("dat entry without its end", "history.dat",
             QByteArray("$info=a,\n$bio\nA.\n$1=4 credits\n$info=b,\n$bio\nB.\n"), "a", "", Outcome::Found,
             "A.\n$1=4 credits");
