@@ -2,6 +2,7 @@
 #include "app/SingleInstance.h"
 #include "core/config/AppState.h"
 #include "core/config/CommandLine.h"
+#include "core/io/Memory.h"
 #include "gui/common/QtDialogs.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int answer(int argc, char* argv[], config::CommandLine::Request request) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    io::returnLargeBlocksToSystem();
     // Names the user's data folder (~/.local/share/marqueon) and ties windows to the desktop entry.
     QCoreApplication::setApplicationName(config::ProgramName);
     QGuiApplication::setDesktopFileName(QStringLiteral(MARQUEON_APP_ID));
