@@ -32,6 +32,6 @@ cp -R "fuzz/corpus/$target" "$scratch/corpus"
 mkdir -p build/fuzz/artifacts
 # The targets' own scratch files go to the same place. A smaller quarantine for freed memory
 # keeps AddressSanitizer's own share well below the memory limit.
-ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64} TMPDIR=$scratch build/fuzz/fuzzers/"$target" "$scratch/corpus" \
+ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16} TMPDIR=$scratch build/fuzz/fuzzers/"$target" "$scratch/corpus" \
   -dict="fuzz/dict/$target.dict" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=512 \
   -artifact_prefix="build/fuzz/artifacts/$target-" -print_final_stats=1 "$@"
