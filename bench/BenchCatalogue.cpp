@@ -7,7 +7,6 @@
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
-#include "core/exec/Progress.h"
 #include "core/io/LineReader.h"
 
 #include <QCoreApplication>
@@ -21,12 +20,6 @@
 #include <memory>
 
 namespace {
-
-class SilentProgress final : public exec::Progress {
-public:
-    void setMessage(const QString&) override {}
-    void setCount(int) override {}
-};
 
 const char* verdict(bool met) {
     return met ? "ok" : "MISSED";
@@ -54,9 +47,8 @@ void printMemory(const char* when) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int games = arguments.size() > 1 ? arguments[1].toInt() : 40000;
-    const int runs = arguments.size() > 2 ? arguments[2].toInt() : 7;
+    const int games = bench::intArgument(1, 40000);
+    const int runs = bench::intArgument(2, 7);
     if (games < 1 || runs < 1) {
         std::fprintf(stderr, "usage: bench-catalogue [games=40000] [runs=7]\n");
         return 2;
@@ -121,7 +113,7 @@ int main(int argc, char** argv) {
     printRuns(floorTimes);
 
     // b. Catalogue extraction alone.
-    SilentProgress progress;
+    bench::SilentProgress progress;
     catalogue::Extraction extraction;
     const QList<double> extractionTimes = bench::timeRuns(
         runs, [&](int) { extraction = catalogue::createGameInfo(listInfoPath, gameInfoPath, progress); });

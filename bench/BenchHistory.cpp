@@ -238,9 +238,8 @@ bool measure(const QString& format, const config::AppState& state, const QList<E
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int megabytes = arguments.size() > 1 ? arguments[1].toInt() : 40;
-    const int runs = arguments.size() > 2 ? arguments[2].toInt() : 7;
+    const int megabytes = bench::intArgument(1, 40);
+    const int runs = bench::intArgument(2, 7);
     if (megabytes < 1 || runs < 1) {
         std::fprintf(stderr, "usage: bench-history [megabytes=40] [runs=7]\n");
         return 2;

@@ -9,7 +9,6 @@
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
-#include "core/exec/Progress.h"
 #include "core/io/TextFile.h"
 
 #include <QCoreApplication>
@@ -23,12 +22,6 @@
 #include <memory>
 
 namespace {
-
-class SilentProgress final : public exec::Progress {
-public:
-    void setMessage(const QString&) override {}
-    void setCount(int) override {}
-};
 
 void printRuns(const char* what, const QList<double>& times) {
     std::printf("  %-28s median %8.1f ms   runs:", what, bench::median(times));
@@ -58,7 +51,7 @@ bool prepareEmulator(QString& directory, const QTemporaryDir& work) {
 }
 
 double loadMedian(const catalogue::LoadSettings& settings, int runs) {
-    SilentProgress progress;
+    bench::SilentProgress progress;
     std::array<std::unique_ptr<catalogue::GameListModel>, 3> models;
     const QList<double> times = bench::timeRuns(
         runs,
@@ -81,7 +74,7 @@ double loadMedian(const catalogue::LoadSettings& settings, int runs) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const int runs = arguments.size() > 1 ? arguments[1].toInt() : 3;
+    const int runs = bench::intArgument(1, 3);
     QString directory = arguments.size() > 2 ? arguments[2] : QStringLiteral("/usr/games/");
     QTemporaryDir work;
     // The emulator's own files go to a scratch home, never the user's.
@@ -100,7 +93,7 @@ int main(int argc, char** argv) {
 
     // The floor: the emulator writing the whole document to nowhere. Its runs alternate with the
     // builds', so that both meet the same weather on a shared machine.
-    SilentProgress progress;
+    bench::SilentProgress progress;
     exec::CommandRunner runner;
     exec::Emulator emulator(state, exec::Interface::Today);
     catalogue::CatalogueBuild build;

@@ -8,7 +8,6 @@
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
-#include "core/exec/Progress.h"
 #include "gui/catalogue/GameListView.h"
 #include "gui/common/Artwork.h"
 
@@ -21,12 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentProgress final : public exec::Progress {
-public:
-    void setMessage(const QString&) override {}
-    void setCount(int) override {}
-};
 
 const char* verdict(bool met) {
     return met ? "ok" : "MISSED";
@@ -60,9 +53,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int games = arguments.size() > 1 ? arguments[1].toInt() : 45000;
-    const int rounds = arguments.size() > 2 ? arguments[2].toInt() : 3;
+    const int games = bench::intArgument(1, 45000);
+    const int rounds = bench::intArgument(2, 3);
     if (games < 1 || rounds < 1) {
         std::fprintf(stderr, "usage: bench-search [games=45000] [rounds=3]\n");
         return 2;
@@ -72,7 +64,7 @@ int main(int argc, char** argv) {
     QTemporaryDir work;
     const QString listInfoPath = work.path() + QStringLiteral("/listinfo.txt");
     const QString gameInfoPath = work.path() + QStringLiteral("/gameinfo.txt");
-    SilentProgress progress;
+    bench::SilentProgress progress;
     if (!work.isValid() || !bench::writeListing(listInfoPath, games, 1) ||
         catalogue::createGameInfo(listInfoPath, gameInfoPath, progress).games != games) {
         std::fprintf(stderr, "bench-search: cannot lay out the catalogue\n");

@@ -11,7 +11,6 @@
 #include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
 #include "core/catalogue/ListXmlImport.h"
-#include "core/exec/Progress.h"
 #include "core/io/Memory.h"
 
 #include <QCoreApplication>
@@ -27,15 +26,9 @@
 
 namespace {
 
-class SilentProgress final : public exec::Progress {
-public:
-    void setMessage(const QString&) override {}
-    void setCount(int) override {}
-};
-
 // The three lists as the window holds them, filled from a catalogue; the number of games.
 int loadLists(const catalogue::LoadSettings& settings) {
-    SilentProgress progress;
+    bench::SilentProgress progress;
     catalogue::GameLists lists = catalogue::loadGames(config::ListChoice::All, settings, progress);
     std::array<catalogue::GameListModel, 3> models;
     models[0].setGames(std::move(lists.all));
@@ -72,9 +65,8 @@ int main(int argc, char** argv) {
     // As the program does.
     io::returnLargeBlocksToSystem();
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int rounds = arguments.size() > 1 ? arguments[1].toInt() : 20;
-    const int games = arguments.size() > 2 ? arguments[2].toInt() : 45000;
+    const int rounds = bench::intArgument(1, 20);
+    const int games = bench::intArgument(2, 45000);
     if (rounds < 2 || games < 1) {
         std::fprintf(stderr, "usage: bench-soak [rounds=20 (at least 2)] [games=45000]\n");
         return 2;
@@ -103,7 +95,7 @@ int main(int argc, char** argv) {
                 double(generated.bytes) / (1 << 20));
     std::printf("round  build+load ms  VmHWM MB  VmRSS MB\n");
 
-    SilentProgress progress;
+    bench::SilentProgress progress;
     double firstPeak = 0;
     double lastPeak = 0;
     for (int round = 1; round <= rounds; ++round) {

@@ -1,10 +1,16 @@
 #include "Measure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 
 namespace bench {
+
+int intArgument(int index, int fallback) {
+    const QStringList arguments = QCoreApplication::arguments();
+    return index < arguments.size() ? arguments[index].toInt() : fallback;
+}
 
 double median(QList<double> values) {
     if (values.isEmpty())

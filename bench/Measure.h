@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/exec/Progress.h"
+
 #include <QElapsedTimer>
 #include <QList>
 
@@ -7,6 +9,17 @@
 #include <optional>
 
 namespace bench {
+
+// Progress that goes nowhere: the benchmarks time the work, not a window.
+class SilentProgress final : public exec::Progress {
+public:
+    void setMessage(const QString&) override {}
+    void setCount(int) override {}
+};
+
+// The program's argument at `index` (1 is the first) as a number, or `fallback` when not given;
+// 0 when given but no number.
+int intArgument(int index, int fallback);
 
 // The middle value (the mean of the two middle ones for an even count).
 double median(QList<double> values);
