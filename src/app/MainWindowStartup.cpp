@@ -21,6 +21,7 @@
 #include "gui/setup/SetupDialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ bool MainWindow::load() {
     m_emulator.setInterface(m_catalogue.interface);
     m_emulator.setRomless(m_catalogue.romless);
 
-    if (!readOptionsOrSetUp())
+    if (!readOptionsOrSetUp() || m_endingBySignal)
         return false;
 
     showSplash();
@@ -64,18 +65,20 @@ bool MainWindow::load() {
     for (gui::GameListView* list : m_listPanel->lists())
         list->hide();
     m_loadStart = secondsSinceMidnight();
-    if (!loadLists(*m_splash))
+    if (!loadLists(*m_splash) || m_endingBySignal)
         return false;
     m_loadEnd = secondsSinceMidnight();
     writeEmulatorDirectories();
-    return true;
+    return !m_endingBySignal;
 }
 
 // Reads the options file, or sets Marqueon up when there is none or it is damaged.
 bool MainWindow::readOptionsOrSetUp() {
     const QString options = m_state.optionsFile();
+    const QString damaged = options + QStringLiteral(".bad");
+    QString problem;
     if (QFileInfo::exists(options)) {
-        if (config::readOptions(options, m_state, m_view)) {
+        if (config::readOptions(options, m_state, m_view, &problem)) {
             const QString current = mameDate();
             if (current.isEmpty())
                 return fail(QStringLiteral("File not found"));
@@ -95,12 +98,23 @@ bool MainWindow::readOptionsOrSetUp() {
             action(Action::ScreenShots)->setChecked(m_view.screenShots);
             return true;
         }
-        // A value of the wrong type: the file is damaged, so start again as on a first run.
-        QFile::remove(options);
-        const QString appPath = m_state.appPath;
-        m_state = config::AppState{};
-        m_state.setAppPath(appPath);
-        m_view = config::SavedView{};
+        // A value of the wrong type: the file is damaged, so start again as on a first run. It is
+        // kept until a new setup is accepted: the user's directories are in it.
+        QFile::remove(damaged);
+        if (!QFile::rename(options, damaged))
+            QFile::remove(options);
+        m_dialogs.message(config::damagedOptionsMessage(problem), gui::Dialogs::Icon::Exclamation);
+    }
+    // The setup proposes the directories of a damaged file again.
+    const QString appPath = m_state.appPath;
+    m_state = config::AppState{};
+    m_state.setAppPath(appPath);
+    m_view = config::SavedView{};
+    if (QFileInfo::exists(damaged)) {
+        config::AppState kept;
+        config::SavedView ignored;
+        config::readOptions(damaged, kept, ignored);
+        m_state.directories = kept.directories;
     }
 
     gui::SetupDialog setup(m_state, m_dialogs, this);
@@ -108,6 +122,7 @@ bool MainWindow::readOptionsOrSetUp() {
         m_setupCancelled = true;
         return false;
     }
+    QFile::remove(damaged);
     m_view.mameDate = mameDate();
     return true;
 }
@@ -115,6 +130,8 @@ bool MainWindow::readOptionsOrSetUp() {
 bool MainWindow::rebuildCatalogue(exec::Progress& progress, bool* cancelled) {
     gui::BusyPointer busy;
     const catalogue::CatalogueBuild build = catalogue::buildCatalogue(m_runner.runner(), m_emulator, m_state, progress);
+    if (m_endingBySignal)
+        return false;
     if (cancelled)
         *cancelled = build.extraction.outcome == catalogue::Extraction::Outcome::Cancelled;
     if (!m_runner.report(build.run))
@@ -244,7 +261,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!m_dialogs.question(QStringLiteral("Do you want to exit?"), gui::Dialogs::Icon::Exclamation)) {
+    if (!m_endingBySignal &&
+        !m_dialogs.question(QStringLiteral("Do you want to exit?"), gui::Dialogs::Icon::Exclamation)) {
         event->ignore();
         // Back to the open panel's own button.
         switch (m_host->shown()) {
@@ -270,6 +288,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
                               QStringLiteral("!  The last view was not saved."),
                           gui::Dialogs::Icon::Critical);
     event->accept();
+}
+
+void MainWindow::endBySignal() {
+    // Before the window is up there is no view to save: the load sequence stops at its next step.
+    if (m_startingUp)
+        m_setupCancelled = true;
+    m_endingBySignal = true;
+    close();
+    // Also out of any dialog open meanwhile, and out of the main loop even when it has not started.
+    QCoreApplication::exit(0);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showOptions() {

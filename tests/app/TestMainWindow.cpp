@@ -1,3 +1,5 @@
+#include "core/io/AtomicFile.h"
+#include "gui/common/QtDialogs.h"
 #include "support/Session.h"
 #include "support/TableRows.h"
 
@@ -8,6 +10,8 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRadioButton>
+
+#include <sys/stat.h>
 
 using gui::GameListView;
 
@@ -84,34 +88,39 @@ private slots:
         QCOMPARE(s().dialogs.texts(), QStringList{"Do you want to exit?"});
     }
 
-    void startupFailures_data() {
-        columns<QByteArray, bool, QStringList, bool>({"shutDown", "emulator", "messages", "optionsKept"});
-        row("a value of the wrong type: set up again", QByteArray("[ShutDown]\r\nScreenShots=maybe\r\n"), true,
-            QStringList(), false);
-        row("no emulator in the stored directory", QByteArray(), false, QStringList{"Error: File not found"}, true);
+    void noEmulatorEndsTheStart() {
+        s().sandbox.writeOptions("RetroP");
+        QFile::remove(s().sandbox.state().mameExecutable());
+        QVERIFY(!s().start());
+        QCOMPARE(s().dialogs.texts(), QStringList{"Error: File not found"});
+        QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Critical);
+        QVERIFY(QFile::exists(s().sandbox.optionsFile()));
     }
 
-    void startupFailures() {
-        QFETCH(QByteArray, shutDown);
-        QFETCH(bool, emulator);
-        QFETCH(QStringList, messages);
-        QFETCH(bool, optionsKept);
-        s().sandbox.writeOptions("RetroP", shutDown);
-        if (!emulator)
-            QFile::remove(s().sandbox.state().mameExecutable());
-        bool setupShown = false;
-        if (!optionsKept) {
+    // A value of the wrong type starts the setup again, proposing the damaged file's directories;
+    // the file is kept as options.ini.bad until a setup is accepted.
+    void damagedOptionsAreKeptUntilANewSetup() {
+        s().sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=<b>maybe</b>\r\n");
+        const QByteArray damaged = readFile(s().sandbox.optionsFile());
+        const QString bad = s().sandbox.optionsFile() + ".bad";
+        QString proposed;
+        for (bool accept : {false, true}) {
             onNextModal([&](QDialog* setup) {
-                setupShown = true;
-                setup->reject();
+                proposed = setup->findChild<QLineEdit*>("mameEdit")->text();
+                if (accept)
+                    setup->accept();
+                else
+                    setup->reject();
             });
+            QCOMPARE(s().start(), accept);
+            QCOMPARE(proposed, s().sandbox.mamePath());
+            QCOMPARE(readFile(bad), accept ? QByteArray() : damaged);
         }
-        QVERIFY(!s().start());
-        QCOMPARE(setupShown, !optionsKept);
-        QCOMPARE(s().dialogs.texts(), messages);
-        if (!messages.isEmpty())
-            QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Critical);
-        QCOMPARE(QFile::exists(s().sandbox.optionsFile()), optionsKept);
+        QCOMPARE(
+            s().dialogs.texts(),
+            QStringList{"The options file options.ini holds a value Marqueon cannot read (ScreenShots=<b>maybe</b>).  "
+                        "It was kept as options.ini.bad, and Marqueon will now ask for your choices again."});
+        QVERIFY(!readFile(s().sandbox.optionsFile()).contains("maybe"));
     }
 
     void changedEmulatorRebuildsTheCatalogueOnce() {
@@ -187,18 +196,16 @@ private slots:
                                             "UninstalledSortOrder=0\r\nScreenShots=False\r\n");
     }
 
-    // A folder nothing can be written to (as root only an immutable one): the former options stay.
-    void exitWithOptionsUnwritable() {
+    // A disk that is full at exit: the former options stay, and the user hears of it.
+    void exitOnAFullDisk() {
         QVERIFY(s().startWith());
-        const QString settings = s().sandbox.settingsPath();
         const QByteArray before = readFile(s().sandbox.optionsFile());
-        if (QProcess::execute("chattr", {"+i", settings}) != 0)
-            QSKIP("A folder cannot be made read-only here.");
-        const auto unlock = qScopeGuard([&] { QProcess::execute("chattr", {"-i", settings}); });
+        io::failWritesAfter(100);
+        const auto room = qScopeGuard([] { io::failWritesAfter(-1); });
         s().dialogs.answers << true;
         s().click("exitButton");
         QCOMPARE(s().dialogs.texts().last(),
-                 "Cannot write the options file in " + settings + "!  The last view was not saved.");
+                 "Cannot write the options file in " + s().sandbox.settingsPath() + "!  The last view was not saved.");
         QCOMPARE(readFile(s().sandbox.optionsFile()), before);
     }
 
@@ -276,6 +283,7 @@ private slots:
         columns<bool, QStringList, QString, bool>({"cloneShots", "pictures", "rom", "picture"});
         row("clone shows its parent's", true, QStringList{"galx"}, "galxb", true);
         row("clone with its own but no parent's", true, QStringList{"galxb"}, "galxb", false);
+        row("a named pipe in the picture's place", false, QStringList{"|galx"}, "galx", false);
     }
 
     void screenShots() {
@@ -285,8 +293,13 @@ private slots:
         QFETCH(bool, picture);
         QImage image(32, 24, QImage::Format_RGB32);
         image.fill(Qt::red);
-        for (const QString& name : pictures)
-            QVERIFY(image.save(s().sandbox.state().directories.snapshots + name + ".png"));
+        const QString& snapshots = s().sandbox.state().directories.snapshots;
+        for (const QString& name : pictures) {
+            if (name.startsWith(u'|')) // a named pipe would never answer a reader
+                QCOMPARE(::mkfifo(QFile::encodeName(snapshots + name.mid(1) + ".png").constData(), 0600), 0);
+            else
+                QVERIFY(image.save(snapshots + name + ".png"));
+        }
         s().sandbox.writeOptions("RetroP", "[ShutDown]\r\nScreenShots=True\r\n");
         QByteArray options = readFile(s().sandbox.optionsFile());
         options.replace("CloneShots=False", cloneShots ? "CloneShots=True" : "CloneShots=False");
@@ -304,6 +317,25 @@ private slots:
         const int narrow = all->width();
         s().trigger("screenShotsAction");
         QVERIFY(all->width() > narrow);
+    }
+
+    // A description is shown as it is, never read as markup: in the status bar and in a message.
+    void outsideTextIsShownAsItIs() {
+        const QByteArray markup = "<font size=6 color=red>Big</font><img src=x>";
+        m_session = std::make_unique<Session>(QList<ListedGame>{{"galx", markup}});
+        QVERIFY(s().startWith());
+        const auto shownWhole = [&](const QLabel* label) {
+            return label->text() == markup &&
+                   label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(markup);
+        };
+        QVERIFY(shownWhole(s().child<QLabel>("nameLabel")));
+        bool messageWhole = false;
+        onNextModal([&](QDialog* box) {
+            messageWhole = shownWhole(box->findChild<QLabel*>("qt_msgbox_label"));
+            box->reject();
+        });
+        gui::QtDialogs().message(markup, gui::Dialogs::Icon::Information);
+        QVERIFY(messageWhole);
     }
 
     void refresh_data() {

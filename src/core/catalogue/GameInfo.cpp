@@ -4,10 +4,10 @@
 #include "core/catalogue/ListXmlImport.h"
 #include "core/config/AppState.h"
 #include "core/exec/Progress.h"
+#include "core/io/AtomicFile.h"
 #include "core/io/LineReader.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <array>
 #include <atomic>
@@ -122,7 +122,7 @@ bool isKey(QByteArrayView line, const char (&key)[5]) {
 
 // One catalogue line per game block that has a driver line, written as the block's driver
 // line is read. Fields other than the origin carry over to the next block when it lacks them.
-int extractGames(io::LineReader& listing, QSaveFile& catalogue) {
+int extractGames(io::LineReader& listing, io::AtomicFile& catalogue) {
     static const QByteArray Original = QByteArrayLiteral("Original");
     Fields record;
     record[GameRecord::Origin] = Original;
@@ -194,16 +194,16 @@ Extraction createGameInfo(const QString& listingPath, const QString& cataloguePa
     Extraction result;
     io::LineReader listing(listingPath);
     const bool hadCatalogue = QFile::exists(cataloguePath);
-    QSaveFile catalogue(cataloguePath);
-    if (catalogue.open(QIODevice::WriteOnly)) {
+    io::AtomicFile catalogue(cataloguePath);
+    if (catalogue.open()) {
         if (listing.isOpen())
             result.games = extractGames(listing, catalogue);
         result.outcome = !listing.isOpen()   ? Extraction::Outcome::ListingUnreadable
                          : result.games == 0 ? Extraction::Outcome::NoGames
                                              : Extraction::Outcome::Written;
         // With no catalogue yet, an empty one lets the lists load (empty) instead of failing.
-        if (result.games > 0 || !hadCatalogue)
-            catalogue.commit();
+        if ((result.games > 0 || !hadCatalogue) && !catalogue.commit())
+            result.outcome = Extraction::Outcome::CatalogueUnwritable;
     } else {
         result.outcome = Extraction::Outcome::CatalogueUnwritable;
     }
@@ -295,8 +295,7 @@ Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emul
         return result;
     result.games = import.games();
     info = CatalogueInfo{exec::Interface::Today, import.neoGeoFrom(), import.romless()};
-    QSaveFile catalogue(state.cataloguePath());
-    if (!catalogue.open(QIODevice::WriteOnly) || catalogue.write(import.catalogue()) < 0 || !catalogue.commit() ||
+    if (!io::replaceFile(state.cataloguePath(), import.catalogue()) ||
         !writeCatalogueInfo(state.catalogueInfoPath(), info))
         result.outcome = Extraction::Outcome::CatalogueUnwritable;
     return result;

@@ -37,53 +37,51 @@ std::optional<double> toNumber(const QString& text) {
     return number;
 }
 
-// Reads keys one by one and remembers whether any failed to convert.
+// Reads keys one by one and remembers the first that failed to convert.
 class OptionReader {
 public:
     explicit OptionReader(const QString& file)
         : m_file(file) {}
 
-    bool failed() const { return m_failed; }
+    const QString& problem() const { return m_problem; }
 
     QString text(const QString& section, const char* key, const QString& fallback = QString()) {
-        return io::readIni(m_file, section, QLatin1String(key), fallback);
+        return m_file.value(section, QLatin1String(key), fallback);
     }
 
     bool boolean(const QString& section, const char* key, bool fallback) {
-        return check(toBoolean(text(section, key, iniText(fallback))), fallback);
+        const QString stored = text(section, key, iniText(fallback));
+        return check(toBoolean(stored), fallback, key, stored);
     }
 
     qint64 number(const QString& section, const char* key, qint64 fallback, qint64 min, qint64 max) {
-        return check(toWholeNumber(text(section, key, iniText(fallback)), min, max), fallback);
+        const QString stored = text(section, key, iniText(fallback));
+        return check(toWholeNumber(stored, min, max), fallback, key, stored);
     }
 
 private:
-    template <typename T> T check(const std::optional<T>& value, T fallback) {
-        if (!value)
-            m_failed = true;
+    template <typename T> T check(const std::optional<T>& value, T fallback, const char* key, const QString& stored) {
+        if (!value && m_problem.isEmpty())
+            m_problem = QLatin1String(key) + u'=' + stored;
         return value.value_or(fallback);
     }
 
-    QString m_file;
-    bool m_failed = false;
+    io::IniFile m_file;
+    QString m_problem;
 };
 
-// Writes keys one by one and remembers whether any write failed.
+// Sets the keys of one section in the file read once; the caller saves it once.
 class OptionWriter {
 public:
-    OptionWriter(const QString& file, const QString& section)
+    OptionWriter(io::IniFile& file, const QString& section)
         : m_file(file)
         , m_section(section) {}
 
-    void write(const char* key, const QString& value) {
-        m_ok = io::writeIni(m_file, m_section, QLatin1String(key), value) && m_ok;
-    }
-    bool ok() const { return m_ok; }
+    void write(const char* key, const QString& value) { m_file.setValue(m_section, QLatin1String(key), value); }
 
 private:
-    QString m_file;
+    io::IniFile& m_file;
     QString m_section;
-    bool m_ok = true;
 };
 
 } // namespace
@@ -109,7 +107,7 @@ std::optional<qint64> toWholeNumber(const QString& text, qint64 min, qint64 max)
     return qint64(rounded);
 }
 
-bool readOptions(const QString& file, AppState& state, SavedView& view) {
+bool readOptions(const QString& file, AppState& state, SavedView& view, QString* problem) {
     OptionReader ini(file);
     Preferences& preferences = state.preferences;
     preferences.listChoice =
@@ -138,12 +136,21 @@ bool readOptions(const QString& file, AppState& state, SavedView& view) {
         saved.sortOrder = int(ini.number(ShutDown, ListKeys[list][2], 0, IntMin, IntMax));
     }
     view.screenShots = ini.boolean(ShutDown, "ScreenShots", false);
-    return !ini.failed();
+    if (problem)
+        *problem = ini.problem();
+    return ini.problem().isEmpty();
+}
+
+QString damagedOptionsMessage(const QString& problem) {
+    return QStringLiteral("The options file options.ini holds a value Marqueon cannot read (%1).  It was kept as "
+                          "options.ini.bad, and Marqueon will now ask for your choices again.")
+        .arg(problem.left(80));
 }
 
 bool writeSetup(const QString& file, const AppState& state) {
+    io::IniFile ini(file);
     const Preferences& preferences = state.preferences;
-    OptionWriter preference(file, PreferencesSection);
+    OptionWriter preference(ini, PreferencesSection);
     preference.write("GameList", listChoiceWord(preferences.listChoice));
     preference.write("HideClones", iniText(preferences.hideClones));
     preference.write("CloneShots", iniText(preferences.cloneShots));
@@ -153,17 +160,18 @@ bool writeSetup(const QString& file, const AppState& state) {
     preference.write("ForeColor", iniText(qint64(preferences.foreColour)));
 
     const Directories& directories = state.directories;
-    OptionWriter directory(file, DirectoriesSection);
+    OptionWriter directory(ini, DirectoriesSection);
     directory.write("MAME", directories.mame);
     directory.write("RetroROMs", directories.retroRoms);
     directory.write("NeoGeoROMs", directories.neoGeoRoms);
     directory.write("Samples", directories.samples);
     directory.write("Snapshots", directories.snapshots);
-    return preference.ok() && directory.ok();
+    return ini.save();
 }
 
 bool writeShutDown(const QString& file, const SavedView& view) {
-    OptionWriter shutDown(file, ShutDown);
+    io::IniFile ini(file);
+    OptionWriter shutDown(ini, ShutDown);
     shutDown.write("MAMEDate", view.mameDate);
     shutDown.write("GameView", gameViewCaption(view.gameView));
     for (size_t list = 0; list < view.lists.size(); ++list) {
@@ -173,7 +181,7 @@ bool writeShutDown(const QString& file, const SavedView& view) {
         shutDown.write(ListKeys[list][2], iniText(qint64(state.sortOrder)));
     }
     shutDown.write("ScreenShots", iniText(view.screenShots));
-    return shutDown.ok();
+    return ini.save();
 }
 
 } // namespace config

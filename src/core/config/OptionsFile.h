@@ -19,8 +19,12 @@ std::optional<qint64> toWholeNumber(const QString& text, qint64 min, qint64 max)
 
 // Reads every key in the order Preferences, Directories, ShutDown, each with its default when
 // missing. False when a stored value does not convert to its type; the state is then partly
-// filled and the file is to be treated as damaged.
-bool readOptions(const QString& file, AppState& state, SavedView& view);
+// filled, the file is to be treated as damaged, and problem names the first such key and value
+// ("BackColor=blue").
+bool readOptions(const QString& file, AppState& state, SavedView& view, QString* problem = nullptr);
+
+// What the user is told when the options file is damaged and kept as options.ini.bad.
+QString damagedOptionsMessage(const QString& problem);
 
 // Writes the Preferences and then the Directories section, each in its fixed key order, as the
 // setup stores what it was given. False when the file could not be written.

@@ -2,6 +2,7 @@
 
 #include "core/io/TextFile.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace io {
@@ -63,46 +64,60 @@ SectionSpan findSection(const QStringList& lines, QStringView section) {
 
 } // namespace
 
-QString readIni(const QString& file, const QString& section, const QString& key, const QString& defaultValue) {
-    const std::optional<QStringList> lines = readLines(file);
-    if (!lines)
-        return defaultValue.left(MaxValueLength);
-    const SectionSpan span = findSection(*lines, section);
+IniFile::IniFile(const QString& path)
+    : m_path(path) {
+    std::optional<QStringList> lines = readLines(path);
+    m_lines = lines.value_or(QStringList());
+    m_unreadable = !lines && QFileInfo::exists(path);
+}
+
+QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const {
+    const SectionSpan span = findSection(m_lines, section);
     for (qsizetype i = span.header + 1; span.header >= 0 && i < span.end; ++i) {
-        const QString& line = (*lines)[i];
+        const QString& line = m_lines[i];
         if (isKeyLine(line, key))
             return trimmed(QStringView(line).sliced(line.indexOf(u'=') + 1)).left(MaxValueLength).toString();
     }
     return defaultValue.left(MaxValueLength);
 }
 
-bool writeIni(const QString& file, const QString& section, const QString& key, const QString& value) {
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     QString text = value;
     text.replace(u'\r', u' ').replace(u'\n', u' ');
 
-    QStringList lines = readLines(file).value_or(QStringList());
-    const SectionSpan span = findSection(lines, section);
+    const SectionSpan span = findSection(m_lines, section);
     if (span.header < 0) {
-        lines << u'[' + section + u']' << key + u'=' + text;
-    } else {
-        qsizetype insertAt = span.header + 1;
-        bool replaced = false;
-        for (qsizetype i = span.header + 1; i < span.end; ++i) {
-            if (isKeyLine(lines[i], key)) {
-                // The key keeps the spelling it has in the file.
-                const QString& line = lines[i];
-                lines[i] = trimmed(QStringView(line).first(line.indexOf(u'='))).toString() + u'=' + text;
-                replaced = true;
-                break;
-            }
-            // A new key goes after the section's last non-blank line, before any blank gap.
-            if (!trimmed(lines[i]).isEmpty())
-                insertAt = i + 1;
-        }
-        if (!replaced)
-            lines.insert(insertAt, key + u'=' + text);
+        m_lines << u'[' + section + u']' << key + u'=' + text;
+        return;
     }
-    return writeLines(file, lines);
+    qsizetype insertAt = span.header + 1;
+    for (qsizetype i = span.header + 1; i < span.end; ++i) {
+        if (isKeyLine(m_lines[i], key)) {
+            // The key keeps the spelling it has in the file.
+            const QString& line = m_lines[i];
+            m_lines[i] = trimmed(QStringView(line).first(line.indexOf(u'='))).toString() + u'=' + text;
+            return;
+        }
+        // A new key goes after the section's last non-blank line, before any blank gap.
+        if (!trimmed(m_lines[i]).isEmpty())
+            insertAt = i + 1;
+    }
+    m_lines.insert(insertAt, key + u'=' + text);
+}
+
+bool IniFile::save() const {
+    // Written from nothing, a file that could not be read would lose every other key.
+    return !m_unreadable && writeLines(m_path, m_lines);
+}
+
+QString readIni(const QString& file, const QString& section, const QString& key, const QString& defaultValue) {
+    return IniFile(file).value(section, key, defaultValue);
+}
+
+bool writeIni(const QString& file, const QString& section, const QString& key, const QString& value) {
+    IniFile ini(file);
+    ini.setValue(section, key, value);
+    return ini.save();
 }
 
 QString iniText(bool value) {

@@ -1,5 +1,7 @@
 #include "core/io/LineReader.h"
 
+#include <QFileInfo>
+
 #include <cstring>
 
 namespace io {
@@ -9,7 +11,9 @@ constexpr qint64 BlockSize = 1 << 20;
 
 LineReader::LineReader(const QString& path)
     : m_file(path) {
-    (void)m_file.open(QIODevice::ReadOnly);
+    // A named pipe or a device would block or never end: only regular files are read.
+    if (QFileInfo(path).isFile())
+        (void)m_file.open(QIODevice::ReadOnly);
 }
 
 bool LineReader::refill() {

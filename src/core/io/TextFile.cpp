@@ -1,11 +1,16 @@
 #include "core/io/TextFile.h"
 
+#include "core/io/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace io {
 
 std::optional<QString> readText(const QString& path) {
+    // A named pipe or a device would block or never end: only regular files are read.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -27,11 +32,7 @@ std::optional<QStringList> readLines(const QString& path) {
 }
 
 bool writeText(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toLatin1());
-    return file.commit();
+    return replaceFile(path, text.toLatin1());
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {

@@ -1,9 +1,10 @@
 #include "core/maintenance/MameIni.h"
 
+#include "core/io/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
@@ -76,7 +77,7 @@ bool writeMameIniDirectories(const QString& path, const IniDirectories& director
     QByteArray before;
     if (info.exists()) {
         QFile file(path);
-        if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
             return false;
         before = file.readAll();
     } else if (!QDir().mkpath(info.absolutePath())) {
@@ -112,8 +113,7 @@ bool writeMameIniDirectories(const QString& path, const IniDirectories& director
         after += setting.line + newline;
     }
 
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
+    return io::replaceFile(path, after);
 }
 
 } // namespace maintenance

@@ -59,6 +59,16 @@ bool storable(const QString& path) {
     return QString::fromLatin1(path.toLatin1()) == path;
 }
 
+QString unstorableReason(const QString& directory) {
+    if (!storable(directory))
+        return QStringLiteral("its name holds characters other than Western European (Latin-1) ones");
+    if (directory.size() > MaxDirectoryLength)
+        return QStringLiteral("it is %1 characters long, and at most %2 can be stored")
+            .arg(directory.size())
+            .arg(MaxDirectoryLength);
+    return QString();
+}
+
 bool isRoot(const QString& browsedPath) {
     return browsedPath.endsWith(QDir::separator());
 }
@@ -138,6 +148,13 @@ std::optional<Refusal> check(const SetupForm& form) {
     for (const auto& box : boxes) {
         if (box.required && box.value.isEmpty())
             return Refusal{box.field, QLatin1String(text(box.field).missing)};
+    }
+    // What the options file cannot hold exactly would come back as another folder.
+    for (const auto& box : boxes) {
+        if (const QString why = unstorableReason(box.value); !why.isEmpty())
+            return Refusal{box.field, QStringLiteral("Marqueon cannot store the %1 directory: %2.  Please select "
+                                                     "another directory.")
+                                          .arg(QLatin1String(text(box.field).name), why)};
     }
     return std::nullopt;
 }

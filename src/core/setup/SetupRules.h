@@ -25,6 +25,10 @@ bool usesNeoGeoRoms(config::ListChoice choice);
 
 // Marqueon's files are single-byte: a folder name they cannot hold would come back as another.
 bool storable(const QString& path);
+// The options file keeps a value of at most 254 characters.
+constexpr qsizetype MaxDirectoryLength = 254;
+// Why the options file cannot hold the directory text exactly; empty when it can.
+QString unstorableReason(const QString& directory);
 // The folder browser hands back a closing separator only for a root ("/", "C:\").
 bool isRoot(const QString& browsedPath);
 // Whether the directory holds the emulator.

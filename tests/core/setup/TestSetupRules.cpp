@@ -32,6 +32,15 @@ private slots:
         row("no Neo-Geo ROMs needed", D{"@", "/r/", "-", "/s/", "/p/"}, M, "");
         row("no samples", D{"@", "-", "-", "", ""}, DirectoryField::Samples, select("Samples"));
         row("no snapshots", D{"@", "/r/", "/n/", "/s/", ""}, DirectoryField::Snapshots, select("Snap"));
+        // What the options file cannot hold exactly is refused, never stored changed.
+        const QString store = "Marqueon cannot store the %1 directory: %2.  Please select another directory.";
+        row("a name outside Latin-1", D{"@", "/r/", "/n/", "/s\u00e9/\u30b2\u30fc\u30e0/", "/p/"},
+            DirectoryField::Samples,
+            store.arg("Samples", "its name holds characters other than Western European (Latin-1) ones"));
+        row("255 characters", D{"@", "/r/", "/" + QString(253, u'n') + "/", "/s\u00e9/", "/p/"},
+            DirectoryField::NeoGeoRoms,
+            store.arg("Neo-Geo ROMs", "it is 255 characters long, and at most 254 can be stored"));
+        row("254 characters", D{"@", "/" + QString(252, u'r') + "/", "/n/", "/s/", "/p/"}, M, "");
     }
     void check() {
         TestSandbox sandbox;
