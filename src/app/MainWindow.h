@@ -49,6 +49,9 @@ public:
 
     // Brings the window back in front, restoring it when minimised (a second start asks this).
     void bringToFront();
+    // The program is asked to end from outside (SIGTERM, SIGHUP): the emulator has been told to
+    // end; the view is saved as on exit, without the question, and the program ends.
+    void endBySignal();
 
 protected:
     bool event(QEvent* event) override;
@@ -98,6 +101,7 @@ private:
     QPointer<gui::SplashWindow> m_splash;
     bool m_startingUp = false;
     bool m_setupCancelled = false;
+    bool m_endingBySignal = false;
     bool m_showCommandLine = false; // Shift held on Play: show the command line first
     double m_loadStart = 0;
     double m_loadEnd = 0;

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationWatcher.h"
 #include "core/config/AppState.h"
 #include "core/config/CommandLine.h"
 #include "core/io/Memory.h"
@@ -55,6 +56,9 @@ int main(int argc, char* argv[]) {
     config::AppState state;
     app::MainWindow window(state, dialogs);
     QObject::connect(&instance, &app::SingleInstance::activationRequested, &window, &app::MainWindow::bringToFront);
+    app::TerminationWatcher termination;
+    QObject::connect(&termination, &app::TerminationWatcher::terminationRequested, &window,
+                     &app::MainWindow::endBySignal);
     if (!window.load())
         return 0;
     window.show();

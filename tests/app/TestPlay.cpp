@@ -1,9 +1,13 @@
+#include "app/TerminationWatcher.h"
+#include "core/exec/ChildProcess.h"
 #include "core/settings/SettingsFile.h"
 #include "support/Session.h"
 #include "support/TableRows.h"
 
 #include <QFile>
 #include <QLineEdit>
+
+#include <csignal>
 
 namespace {
 
@@ -210,6 +214,23 @@ private:
         return m_session->sandbox.lastRunArguments();
     }
     std::unique_ptr<Session> m_session;
+
+    // SIGTERM during a game ends the emulator at once and saves the view as Exit does.
+    void signalDuringPlay() {
+        writeFile(m_session->sandbox.mamePath() + "standin-control.txt", "play delay 20000\n");
+        QVERIFY(m_session->startWith());
+        app::TerminationWatcher watcher;
+        QObject::connect(&watcher, &app::TerminationWatcher::terminationRequested, m_session->window.get(),
+                         &app::MainWindow::endBySignal);
+        const auto resume = qScopeGuard([] { exec::stopRunning(false); });
+        QTimer::singleShot(500, [] { ::raise(SIGTERM); });
+        QElapsedTimer clock;
+        clock.start();
+        m_session->click("playButton");
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(m_session->shutDownSection().startsWith("[ShutDown]\r\nMAMEDate="));
+        QVERIFY(m_session->dialogs.texts().isEmpty()); // no question asked
+    }
 };
 
 QTEST_MAIN(TestPlay)

@@ -1,25 +1,18 @@
 #include "core/exec/CommandRunner.h"
 
-#include <QEventLoop>
+#include "core/exec/ChildProcess.h"
+#include "core/exec/OutputPipe.h"
+#include "core/io/AtomicFile.h"
+
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
-#include <QTimer>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
-#include <functional>
 #include <system_error>
-#include <thread>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
-#endif
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <poll.h>
 #endif
 
 namespace exec {
@@ -66,96 +59,6 @@ std::error_code enterable(const QString& directory) {
     return {};
 }
 
-// Takes the program's output off the pipe as fast as it comes, so that the program never waits
-// for its reader: on a thread of its own, in large pieces, away from the caller's event loop.
-class OutputPipe {
-public:
-    explicit OutputPipe(const std::function<void(QByteArrayView)>& take)
-        : m_take(take) {
-#ifdef Q_OS_UNIX
-        int ends[2];
-        if (::pipe(ends) != 0)
-            return;
-        m_read = ends[0];
-        m_write = ends[1];
-        ::fcntl(m_read, F_SETFD, FD_CLOEXEC);
-        ::fcntl(m_write, F_SETFD, FD_CLOEXEC);
-#ifdef Q_OS_LINUX
-        // A megabyte of room takes up the moments in which the reader is busy elsewhere.
-        ::fcntl(m_write, F_SETPIPE_SZ, 1 << 20);
-#endif
-#endif
-    }
-    ~OutputPipe() {
-        finish();
-#ifdef Q_OS_UNIX
-        if (m_read >= 0)
-            ::close(m_read);
-#endif
-    }
-
-    bool isOpen() const {
-        return m_read >= 0;
-    }
-    int writeEnd() const {
-        return m_write;
-    }
-
-    // The child holds its own copy of the write end: once it has ended, the reader sees the end.
-    void start() {
-        closeWriteEnd();
-#ifdef Q_OS_UNIX
-        m_thread = std::thread([this] {
-            QByteArray buffer(1 << 20, Qt::Uninitialized);
-            for (;;) {
-                // Woken now and then to hear whether a cancelled run's output is still wanted:
-                // a process the emulator started may hold the pipe open long after it ended.
-                pollfd ready{m_read, POLLIN, 0};
-                const int polled = ::poll(&ready, 1, 100);
-                if (m_abandoned)
-                    return;
-                if (polled == 0 || (polled < 0 && errno == EINTR))
-                    continue;
-                const ssize_t got = ::read(m_read, buffer.data(), size_t(buffer.size()));
-                if (got < 0 && errno == EINTR)
-                    continue;
-                if (got <= 0)
-                    return;
-                m_take(QByteArrayView(buffer.constData(), got));
-                // Output that trickles in is left to gather a little: a wake-up for every few
-                // kilobytes would cost the program more time than reading them.
-                if (got < buffer.size() / 4)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(4));
-            }
-        });
-#endif
-    }
-    void finish() {
-        closeWriteEnd();
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-    // The rest of the output is not wanted: the reader stops without waiting for its end.
-    void abandon() {
-        m_abandoned = true;
-    }
-
-private:
-    void closeWriteEnd() {
-#ifdef Q_OS_UNIX
-        if (m_write >= 0)
-            ::close(m_write);
-#endif
-        m_write = -1;
-    }
-
-    std::function<void(QByteArrayView)> m_take;
-    int m_read = -1;
-    int m_write = -1;
-    std::atomic<bool> m_abandoned = false;
-    std::thread m_thread;
-};
-
 } // namespace
 
 RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
@@ -166,121 +69,51 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     }
 
     // Standard output collects in the output file, which is only replaced once the run has ended.
-    QSaveFile output(command.outputFile);
+    io::AtomicFile output(command.outputFile);
     const bool toFile = !command.outputFile.isEmpty();
     // Like a failed redirection in a command interpreter: no place for the output, no run.
-    if (toFile && !output.open(QIODevice::WriteOnly))
+    if (toFile && !output.open())
         return {RunResult::Status::NotStarted, 0, QString(), QString(), true};
     const bool captured = toFile || observer;
     const auto take = [&](QByteArrayView data) {
         if (toFile)
-            output.write(data.constData(), data.size());
+            output.write(data);
         if (observer)
             observer->output(data);
     };
 
     QProcess process;
-    process.setProgram(command.program);
-    process.setArguments(command.arguments);
-    process.setWorkingDirectory(command.workingDirectory);
-    process.setStandardInputFile(QProcess::nullDevice());
-    // Errors go with the output where asked; otherwise the last of them is kept to tell the user.
-    process.setProcessChannelMode(!captured            ? QProcess::ForwardedOutputChannel
-                                  : command.withErrors ? QProcess::MergedChannels
-                                                       : QProcess::SeparateChannels);
     OutputPipe pipe(take);
-#ifdef Q_OS_UNIX
-    if (captured && pipe.isOpen()) {
-        // The child writes straight into the pipe the reader thread empties.
-        process.setStandardOutputFile(QProcess::nullDevice());
-        if (command.withErrors)
-            process.setProcessChannelMode(QProcess::SeparateChannels);
-        const int end = pipe.writeEnd();
-        const bool merged = command.withErrors;
-        process.setChildProcessModifier([end, merged] {
-            ::dup2(end, STDOUT_FILENO);
-            if (merged)
-                ::dup2(end, STDERR_FILENO);
-        });
-    }
-#endif
-    const bool piped = captured && pipe.isOpen();
-
-    QEventLoop loop;
-    bool started = true;
-    bool ended = false;
-    bool cancelled = false;
-    QByteArray errors;
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] {
-        if (!piped && captured)
+    const OutputRoute route = !captured       ? OutputRoute::Forwarded
+                              : pipe.isOpen() ? OutputRoute::Pipe
+                                              : OutputRoute::Process;
+    setUpChild(process, command, route, pipe.writeEnd());
+    const auto fromProcess = [&] {
+        if (route == OutputRoute::Process)
             take(process.readAllStandardOutput());
-    });
-    QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&] {
-        // Only the end matters: keep the last few lines, however much is written.
-        errors += process.readAllStandardError();
-        if (errors.size() > 4096)
-            errors = errors.right(2048);
-    });
-    QObject::connect(&process, &QProcess::finished, &loop, [&] { ended = true; });
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            started = false;
-            ended = true;
-        }
-    });
-    // Cancel asks the program to end, and ends it if it has not within two seconds.
-    QTimer kill;
-    kill.setSingleShot(true);
-    kill.setInterval(2000);
-    QObject::connect(&kill, &QTimer::timeout, &process, &QProcess::kill);
-    QTimer ticks;
-    ticks.setInterval(40);
-    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
-        if (!observer)
-            return;
-        observer->tick();
-        if (!cancelled && observer->cancelRequested()) {
-            cancelled = true;
-            process.terminate();
-            kill.start();
-        }
-    });
-    process.start();
-    if (piped)
-        pipe.start();
-    if (process.state() != QProcess::NotRunning) {
-        ticks.start();
-        // User input waits until the run is over, unless the observer's window takes it (and
-        // keeps it from the rest by being modal).
-        while (!ended) {
-            const bool input = observer && observer->takesInput();
-            loop.processEvents((input ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
-                               QEventLoop::WaitForMoreEvents);
-        }
-    }
-    if (cancelled)
+    };
+    // The child holds its own copy of the pipe's write end once started.
+    const ChildEnd end = runChild(
+        process, observer, [&] { pipe.start(); }, fromProcess);
+    if (end.cancelled)
         pipe.abandon();
     pipe.finish();
-    if (!piped && captured)
-        take(process.readAllStandardOutput());
-    errors += process.readAllStandardError();
+    fromProcess();
+
     // A cancelled run's output is dropped, and so is that of a program that died half-way: the
     // former file stays, no temporary file is left. (One that could not start leaves it empty.)
-    bool unwritable = false;
-    if (toFile && !cancelled && (!started || process.exitStatus() == QProcess::NormalExit))
-        unwritable = !output.commit();
-
     RunResult result;
-    result.outputUnwritable = unwritable;
-    if (!started)
-        result.status = RunResult::Status::NotStarted;
-    else if (cancelled)
+    if (toFile && !end.cancelled && (!end.started || process.exitStatus() == QProcess::NormalExit))
+        result.outputUnwritable = !output.commit();
+    if (!end.started)
+        result.status = end.cancelled ? RunResult::Status::Cancelled : RunResult::Status::NotStarted;
+    else if (end.cancelled)
         result.status = RunResult::Status::Cancelled;
     else if (process.exitStatus() != QProcess::NormalExit)
         result.status = RunResult::Status::Crashed;
     if (result.status == RunResult::Status::Finished)
         result.exitCode = process.exitCode();
-    const QList<QByteArray> lines = errors.trimmed().split('\n');
+    const QList<QByteArray> lines = end.errors.trimmed().split('\n');
     result.lastErrorLine = QString::fromLocal8Bit(lines.last()).trimmed();
     return result;
 }

@@ -60,9 +60,10 @@ private slots:
     }
     // Cancel ends the emulator, asked first and killed two seconds later, and keeps its former output.
     void cancel_data() {
-        columns<bool>({"stubborn"});
-        row("the emulator ends when asked", false);
-        row("one that ignores the request is killed", true);
+        columns<QString>({"script"}); // a program of its own instead of the emulator
+        row("the emulator ends when asked", "");
+        row("one that ends normally when asked", "trap 'exit 0' TERM; echo game; sleep 30 & wait");
+        row("one that ignores the request is killed", "trap '' TERM; echo game; sleep 30");
     }
     void cancel() {
         TestSandbox sandbox;
@@ -70,9 +71,11 @@ private slots:
         writeFile(sandbox.mamePath() + "standin-control.txt", "-listinfo delay 300\n");
         writeFile(sandbox.state().listingPath(), "an older listing\n");
         exec::Command command = exec::Emulator(sandbox.state()).listing();
-        if (cell<bool>("stubborn")) {
+        const QString& script = cell<QString>("script");
+        const bool stubborn = script.startsWith("trap ''");
+        if (!script.isEmpty()) {
             command.program = QStringLiteral("/bin/sh");
-            command.arguments = QStringList{"-c", "trap '' TERM; echo game; sleep 30"};
+            command.arguments = QStringList{"-c", script};
         }
         struct : exec::RunObserver {
             bool heard = false;
@@ -82,10 +85,23 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(exec::CommandRunner().run(command, &user).status, Status::Cancelled);
-        QVERIFY2(cell<bool>("stubborn") ? clock.elapsed() >= 2000 && clock.elapsed() < 10000 : clock.elapsed() < 1500,
+        QVERIFY2(stubborn ? clock.elapsed() >= 2000 && clock.elapsed() < 10000 : clock.elapsed() < 1500,
                  qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(contents(command.outputFile), QByteArray("an older listing\n"));
         QCOMPARE(QDir(sandbox.reportsPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"listinfo.txt"});
+    }
+    // A process the emulator leaves behind, holding its output open, keeps nobody waiting; what
+    // the emulator wrote is all there.
+    void leftoverProcess() {
+        TestSandbox sandbox;
+        exec::Command command = exec::Emulator(sandbox.state()).listing();
+        command.program = QStringLiteral("/bin/sh");
+        command.arguments = QStringList{"-c", "echo game; sleep 30 &"};
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(exec::CommandRunner().run(command).status, Status::Finished);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(readFile(command.outputFile), QByteArray("game\n"));
     }
     // What the wait windows count: lines, or those starting as asked, however the output is cut.
     void progressCount_data() {

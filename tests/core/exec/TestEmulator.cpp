@@ -61,6 +61,7 @@ private slots:
         columns<QString, bool>({"name", "plain"});
         row("a short name", "pacman", true);
         row("digits and underscore, 16 long", "abcdefghij_12345", true);
+        row("17 long", "abcdefghij_123456", false);
         row("300 long", QString(300, u'a'), false);
         row("an option", "-autoboot_script", false);
         row("a parent folder", "../x", false);
