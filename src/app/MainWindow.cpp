@@ -120,6 +120,7 @@ void MainWindow::createControls() {
 
     m_listLabel = new QLabel(central);
     m_listLabel->setObjectName(QStringLiteral("listLabel"));
+    m_listLabel->setTextFormat(Qt::PlainText);
     m_listLabel->setGeometry(gui::twipsRect(8280, 960, 1560, 300));
     m_listLabel->setAlignment(Qt::AlignCenter);
     m_listLabel->installEventFilter(this);

@@ -2,6 +2,7 @@
 #include "app/ListController.h"
 #include "app/MainWindow.h"
 #include "app/PanelHost.h"
+#include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameRecord.h"
 #include "core/settings/PlayCommand.h"
 #include "gui/common/Dialogs.h"
@@ -125,7 +126,9 @@ void MainWindow::openMaintenance() {
         return;
     m_host->open(Panel::Maintenance, false);
     const catalogue::GameRecord* game = m_lists->count(m_lists->shown()) > 0 ? m_lists->selectedGame() : nullptr;
-    m_maintenancePanel->open(game ? game->romName() : QString(), *files);
+    // Today's emulator keeps some files in a folder per game: only folders named after a game count.
+    const QSet<QString> games = files->config() ? catalogue::romNames(m_state.cataloguePath()) : QSet<QString>();
+    m_maintenancePanel->open(game ? game->romName() : QString(), *files, games);
 }
 
 } // namespace app

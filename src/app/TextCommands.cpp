@@ -9,12 +9,14 @@
 #include "core/io/TextFile.h"
 #include "core/maintenance/MameCfg.h"
 #include "gui/audit/TextPanel.h"
+#include "gui/common/BackgroundWork.h"
 #include "gui/common/BusyPointer.h"
 #include "gui/common/Dialogs.h"
 #include "gui/common/EmulatorRunner.h"
 #include "gui/common/WaitWindow.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -93,9 +95,44 @@ void TextCommands::history() {
         return;
     }
     gui::BusyPointer busy;
+    if (m_history.needsIndex(source) && !indexHistory(source)) {
+        m_lists.restoreSelection();
+        return;
+    }
     open(QStringLiteral("Game History"), false);
     m_panel->setText(m_history.text(source, m_lists.selectedGame()));
     m_panel->returnButton()->setFocus();
+}
+
+// A history file of a gigabyte takes seconds to read: off this thread, with progress and Cancel.
+bool TextCommands::indexHistory(const history::HistorySource& source) {
+    constexpr qint64 Megabyte = 1 << 20;
+    BusyScope running(m_host);
+    gui::WaitWindow wait(m_panel->window());
+    wait.setReason(QStringLiteral("Please wait while Marqueon reads the history file."));
+    wait.setMessage(QDir::toNativeSeparators(source.file));
+    wait.setCountCaption(QStringLiteral("Megabytes Read:"));
+    wait.setCancellable(true);
+    wait.showAfter(gui::WaitWindow::QuietMilliseconds);
+    std::atomic<qint64> done = 0;
+    std::atomic<qint64> total = 0;
+    std::atomic<bool> cancelled = false;
+    bool indexed = false;
+    gui::runAside(
+        [&] {
+            indexed = m_history.buildIndex(source, [&](qint64 read, qint64 size) {
+                done = read;
+                total = size;
+                return !cancelled;
+            });
+        },
+        [&] {
+            cancelled = wait.cancelRequested();
+            wait.setTotal(int(total / Megabyte));
+            wait.setCount(int(done / Megabyte));
+        },
+        wait);
+    return indexed;
 }
 
 void TextCommands::createReport(exec::Report report) {

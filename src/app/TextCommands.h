@@ -43,6 +43,7 @@ private:
     void showReport(exec::Report report, const QString& text);
     void showFile(const QString& path, const QString& caption, const QString& missing);
     void findBadSet();
+    bool indexHistory(const history::HistorySource& source);
     void leave();
 
     gui::TextPanel* m_panel;

@@ -15,7 +15,6 @@
 class TestTodayEmulator : public QObject {
     Q_OBJECT
     std::unique_ptr<Session> m_session;
-    QTemporaryDir m_home;
 
     Session& s() { return *m_session; }
     QString panelText() const { return m_session->child<QPlainTextEdit>("textBox")->toPlainText(); }
@@ -27,7 +26,6 @@ class TestTodayEmulator : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(QFile::exists("/usr/games/mame"), "Debian's mame package is not installed");
-        qputenv("HOME", m_home.path().toLocal8Bit()); // the emulator's own files, never the user's
         m_session = std::make_unique<Session>();
         s().sandbox.state().directories.mame = QStringLiteral("/usr/games/");
         QVERIFY(s().startWith("RetroP"));
@@ -115,7 +113,7 @@ private slots:
     }
     void play() {
         const QString& rom = cell<QString>("rom");
-        const QString wrapper = m_home.filePath("wrapper/");
+        const QString wrapper = s().sandbox.home() + "/wrapper/";
         writeFile(wrapper + "mame", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$HOME/arguments.txt\"\n"
                                     "/usr/games/mame \"$@\" -showconfig > /dev/null || exit $?\n"
                                     "for a do shift; [ \"$a\" = -debug ] || set -- \"$@\" \"$a\"; done\n"
@@ -138,7 +136,7 @@ private slots:
         s().state.directories.mame = QStringLiteral("/usr/games/");
         const QString message = cell<QString>("message");
         QCOMPARE(s().dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        const QStringList arguments = QString(readFile(m_home.filePath("arguments.txt"))).split('\n');
+        const QStringList arguments = QString(readFile(s().sandbox.home() + "/arguments.txt")).split('\n');
         QCOMPARE(arguments.first(), rom);
         QVERIFY(arguments.contains("-rompath") && arguments.contains("-snapshot_directory"));
         QCOMPARE(arguments.contains("-joystick"), cell<bool>("settings"));

@@ -29,6 +29,27 @@ TestSandbox::TestSandbox(const QString& mameFolderName) {
         m_root.isValid() && QFile::copy(QStringLiteral(STANDIN_MAME), emulator) &&
         QFile::copy(QStringLiteral(STANDIN_DEMO_DIR "/standin-games.dat"), QDir(mame).filePath("standin-games.dat"));
 
+    // The sandbox's own home, XDG folders and a private runtime folder.
+    const QString home = this->home();
+    const std::pair<const char*, QString> environment[] = {
+        {"HOME", home},
+        {"XDG_CONFIG_HOME", home + QStringLiteral("/.config")},
+        {"XDG_DATA_HOME", home + QStringLiteral("/.local/share")},
+        {"XDG_STATE_HOME", home + QStringLiteral("/.local/state")},
+        {"XDG_CACHE_HOME", home + QStringLiteral("/.cache")},
+        {"XDG_RUNTIME_DIR", root.filePath(QStringLiteral("runtime"))},
+    };
+    root.mkpath(QStringLiteral("home"));
+    root.mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const auto& [name, value] : environment) {
+        const QByteArray bytes = QFile::encodeName(value);
+        m_environment.append(
+            {name, bytes, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
+        qputenv(name, bytes);
+    }
+
     m_state.setAppPath(root.filePath(QStringLiteral("app")));
     config::Directories& d = m_state.directories;
     d.mame = config::directoryText(mame);
@@ -36,6 +57,17 @@ TestSandbox::TestSandbox(const QString& mameFolderName) {
     d.neoGeoRoms = config::directoryText(QDir(mame).filePath(QStringLiteral("neogeo")));
     d.samples = config::directoryText(QDir(mame).filePath(QStringLiteral("samples")));
     d.snapshots = config::directoryText(QDir(mame).filePath(QStringLiteral("snap")));
+}
+
+TestSandbox::~TestSandbox() {
+    for (const Variable& variable : std::as_const(m_environment)) {
+        if (qgetenv(variable.name.constData()) != variable.value)
+            continue;
+        if (variable.before)
+            qputenv(variable.name.constData(), *variable.before);
+        else
+            qunsetenv(variable.name.constData());
+    }
 }
 
 void TestSandbox::setCatalogue(const QByteArray& listing) const {

@@ -2,17 +2,26 @@
 
 #include "core/config/AppState.h"
 
+#include <QList>
 #include <QTemporaryDir>
 
+#include <optional>
+
 // A throw-away installation for one test: an application directory and a MAME directory
-// holding the stand-in emulator, with ROM, Neo-Geo, sample and snapshot folders.
+// holding the stand-in emulator, with ROM, Neo-Geo, sample and snapshot folders; and a home
+// folder (home/) with XDG folders of its own, set in the environment for the sandbox's life, so
+// that neither Marqueon nor an emulator it starts ever reaches the user's files.
 class TestSandbox {
 public:
     // A name with blanks in it checks that paths reach the emulator whole.
     explicit TestSandbox(const QString& mameFolderName = QStringLiteral("mame"));
+    ~TestSandbox();
+    TestSandbox(const TestSandbox&) = delete;
+    TestSandbox& operator=(const TestSandbox&) = delete;
 
     bool isValid() const { return m_valid; }
     QString root() const { return m_root.path(); }
+    QString home() const { return m_root.filePath(QStringLiteral("home")); }
 
     // The state as a finished setup leaves it, with every directory ending in a separator.
     const config::AppState& state() const { return m_state; }
@@ -36,6 +45,12 @@ public:
 
 private:
     QTemporaryDir m_root;
+    struct Variable {
+        QByteArray name;
+        QByteArray value;                 // the sandbox's
+        std::optional<QByteArray> before; // restored unless another sandbox has set it since
+    };
+    QList<Variable> m_environment;
     config::AppState m_state;
     bool m_valid = false;
 };

@@ -154,4 +154,16 @@ GameLists loadGames(config::ListChoice choice, const LoadSettings& settings, exe
     return {};
 }
 
+QSet<QString> romNames(const QString& cataloguePath) {
+    QSet<QString> names;
+    io::LineReader file(cataloguePath);
+    RecordReader reader;
+    QByteArrayView line;
+    while (file.next(line)) {
+        if (const std::optional<GameRecord> game = reader.parse(line))
+            names.insert(game->romName());
+    }
+    return names;
+}
+
 } // namespace catalogue

@@ -64,4 +64,7 @@ struct LoadSettings {
 // No list choice loads nothing.
 GameLists loadGames(config::ListChoice choice, const LoadSettings& settings, exec::Progress& progress);
 
+// The ROM names of every game in the catalogue.
+QSet<QString> romNames(const QString& cataloguePath);
+
 } // namespace catalogue

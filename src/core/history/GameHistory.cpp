@@ -45,6 +45,14 @@ HistorySource findHistory(exec::Interface interface, const config::AppState& sta
     return source;
 }
 
+bool GameHistory::needsIndex(const HistorySource& source) const {
+    return source.listingPath.isEmpty() && !m_database.isIndexed(source.file);
+}
+
+bool GameHistory::buildIndex(const HistorySource& source, const HistoryDatabase::KeepGoing& keepGoing) {
+    return !source.listingPath.isEmpty() || m_database.index(source.file, keepGoing);
+}
+
 QString GameHistory::text(const HistorySource& source, const catalogue::GameRecord* game) {
     const QString romName = game ? game->romName() : QString();
     if (!source.listingPath.isEmpty())

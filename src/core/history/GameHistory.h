@@ -32,6 +32,12 @@ HistorySource findHistory(exec::Interface interface, const config::AppState& sta
 // the game's entries, else its parent's, with their paragraphs. Today's index is kept here.
 class GameHistory {
 public:
+    // Whether text() has to read a whole history file first: a slow step for a large one, which
+    // the caller may run beforehand with buildIndex(), off the user interface's thread.
+    bool needsIndex(const HistorySource& source) const;
+    // False when stopped by keepGoing.
+    bool buildIndex(const HistorySource& source, const HistoryDatabase::KeepGoing& keepGoing);
+
     QString text(const HistorySource& source, const catalogue::GameRecord* game);
 
 private:

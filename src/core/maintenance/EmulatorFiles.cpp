@@ -1,13 +1,13 @@
 #include "core/maintenance/EmulatorFiles.h"
 
 #include "core/exec/Emulator.h"
+#include "core/io/AtomicFile.h"
 #include "core/io/TextFile.h"
 #include "core/maintenance/MameIni.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace maintenance {
 namespace {
@@ -47,29 +47,40 @@ GameFileLocation EmulatorFiles::gameFiles(GameFiles kind) const {
     const auto first = [this](const char* key) {
         return folderPath(m_config->paths(QLatin1String(key)).value(0));
     };
+    const auto classicFiles = [](const QString& game, const QString& all, const char* extension) {
+        return GameFileLocation{game, all, QLatin1String(extension), false, QString(), true};
+    };
+    const auto today = [](const QString& folder, const char* extension, const char* folderPattern = nullptr) {
+        return GameFileLocation{folder,
+                                folder,
+                                QLatin1String(extension),
+                                folderPattern != nullptr,
+                                folderPattern ? QLatin1String(folderPattern) : QString(),
+                                false};
+    };
     switch (kind) {
     case GameFiles::Cfg:
         if (!m_config)
-            return {classic("cfg"), classic("cfg"), QStringLiteral(".cfg"), false};
-        return {first("cfg_directory"), first("cfg_directory"), QStringLiteral(".cfg"), false};
+            return classicFiles(classic("cfg"), classic("cfg"), ".cfg");
+        return today(first("cfg_directory"), ".cfg");
     case GameFiles::Hi:
         if (!m_config)
-            return {classic("hi"), classic("hi"), QStringLiteral(".hi"), false};
+            return classicFiles(classic("hi"), classic("hi"), ".hi");
         // The hiscore plugin saves under the emulator's home path.
-        return {first("homepath") + QStringLiteral("hiscore") + QDir::separator(),
-                first("homepath") + QStringLiteral("hiscore") + QDir::separator(), QStringLiteral(".hi"), false};
+        return today(first("homepath") + QStringLiteral("hiscore") + QDir::separator(), ".hi");
     case GameFiles::Nvram:
         if (!m_config)
-            return {classic("nvram"), classic("nvram"), QStringLiteral(".nv"), false};
-        return {first("nvram_directory"), first("nvram_directory"), QStringLiteral(".nv"), true};
+            return classicFiles(classic("nvram"), classic("nvram"), ".nv");
+        // A game's non-volatile memory is every file in its folder, named after the device that keeps it.
+        return today(first("nvram_directory"), ".nv", "*");
     case GameFiles::Snap:
         break;
     }
     // A game's shot lies in the snapshot directory; the classic "all" kept to the emulator's snap folder.
     if (!m_config)
-        return {d.snapshots, classic("snap"), QStringLiteral(".png"), false};
+        return classicFiles(d.snapshots, classic("snap"), ".png");
     // Marqueon gives today's emulator its snapshot directory on every start.
-    return {d.snapshots, d.snapshots, QStringLiteral(".png"), true};
+    return today(d.snapshots, ".png", "*.png");
 }
 
 bool EmulatorFiles::writeDirectories(config::AppState& state, CfgWrite mode) const {
@@ -109,8 +120,7 @@ bool EmulatorFiles::writeDirectoryFile(const QString& text) const {
         bytes.replace("\r\n", "\n").replace("\n", "\r\n");
     if (before.startsWith(ByteOrderMark))
         bytes.prepend(ByteOrderMark);
-    QSaveFile file(m_directoryFile);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return io::replaceFile(m_directoryFile, bytes);
 }
 
 } // namespace maintenance

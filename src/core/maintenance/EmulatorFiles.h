@@ -19,6 +19,8 @@ struct GameFileLocation {
     QString allFolder;        // where "all files" of the kind are deleted
     QString extension;        // ".cfg"
     bool gameFolders = false; // today's emulator also keeps a folder per game there
+    QString folderPattern;    // the kind's files in such a folder: "*.png", "*"
+    bool classic = true;      // the classic emulator's files, and its texts about them
 };
 
 // Where the emulator keeps the files Marqueon looks after: the file that holds its directories

@@ -13,10 +13,9 @@ bool isPlainName(const QString& name) {
 
 } // namespace
 
-FileCleanup::FileCleanup(const QString& folder, const QString& pattern, bool gameFolders)
+FileCleanup::FileCleanup(const QString& folder, const QString& pattern)
     : m_folder(folder)
-    , m_pattern(pattern)
-    , m_gameFolders(gameFolders) {}
+    , m_pattern(pattern) {}
 
 bool FileCleanup::hasFile(const QString& path) {
     if (path.isEmpty())
@@ -34,11 +33,6 @@ bool FileCleanup::hasFolder(const QString& path) {
         return false;
     const QFileInfo info(path);
     return info.isDir() && !info.isSymLink();
-}
-
-bool FileCleanup::deleteFolder(const QString& path) {
-    // removeRecursively removes links inside as links, without entering them.
-    return hasFolder(path) && QDir(path).removeRecursively();
 }
 
 QString FileCleanup::pathOf(const QString& name) const {
@@ -59,24 +53,7 @@ QStringList FileCleanup::files() const {
         return {};
     QStringList names = folder.entryList({m_pattern}, filters, QDir::Name);
     names.removeIf([&](const QString& name) { return !isPlainName(name) || !hasFile(folder.filePath(name)); });
-    if (m_gameFolders) {
-        for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
-            if (isPlainName(name) && hasFolder(folder.filePath(name)))
-                names << name;
-        }
-        names.sort();
-    }
     return names;
-}
-
-QStringList FileCleanup::deleteAll() const {
-    QStringList failed;
-    for (const QString& name : files()) {
-        const QString path = pathOf(name);
-        if (!(hasFolder(path) ? deleteFolder(path) : deleteFile(path)))
-            failed << name;
-    }
-    return failed;
 }
 
 } // namespace maintenance

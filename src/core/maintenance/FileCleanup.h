@@ -11,32 +11,25 @@ namespace maintenance {
 // when its name matches. A missing folder holds no files.
 class FileCleanup {
 public:
-    // With gameFolders, the folders directly in it count too: today's emulator keeps some of a
-    // game's files in a folder named after it. A link to a folder is still left alone.
-    FileCleanup(const QString& folder, const QString& pattern, bool gameFolders = false);
+    FileCleanup(const QString& folder, const QString& pattern);
 
     // Whether path names a regular file (a link, even to one, does not count).
     static bool hasFile(const QString& path);
     // Removes the regular file at path; false for anything else or when it cannot be removed.
     static bool deleteFile(const QString& path);
-    // Whether path names a folder (not a link to one); removing it removes its content, never
-    // what a link inside it points to.
+    // Whether path names a folder (not a link to one).
     static bool hasFolder(const QString& path);
-    static bool deleteFolder(const QString& path);
 
     // The path of the file called name in the folder, or empty text when name is not a plain
     // file name (empty, "." or "..", or holding a separator) and so could lead elsewhere.
     QString pathOf(const QString& name) const;
 
-    // The names of the matching files (and game folders), sorted. Letter case counts where file names do.
+    // The names of the matching files, sorted. Letter case counts where file names do.
     QStringList files() const;
-    // Deletes every matching file; the names of those that could not be deleted.
-    QStringList deleteAll() const;
 
 private:
     QString m_folder;
     QString m_pattern;
-    bool m_gameFolders;
 };
 
 } // namespace maintenance

@@ -19,6 +19,7 @@ namespace {
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText); // the emulator's banner is shown here
     label->setGeometry(geometry);
     label->setWordWrap(true);
     return label;

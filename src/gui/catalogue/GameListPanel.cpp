@@ -140,7 +140,8 @@ bool GameListPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameListPanel::showPicture(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    // Only a regular file is opened: a named pipe there would never answer.
+    if (!QFileInfo(path).isFile()) {
         m_screenShot->setPixmap(QPixmap());
         m_noScreenShotLabel->show();
         return;

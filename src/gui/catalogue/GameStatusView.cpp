@@ -32,6 +32,8 @@ GameStatusView::GameStatusView(QWidget* parent)
     for (size_t i = 0; i < m_panels.size(); ++i) {
         auto* panel = new QLabel(this);
         panel->setObjectName(QLatin1String(Panels[i].name));
+        // Descriptions come from the catalogue: shown as they are, never read as markup.
+        panel->setTextFormat(Qt::PlainText);
         panel->setToolTip(QLatin1String(Panels[i].tip));
         panel->setMinimumWidth(twips(Panels[i].width));
         addWidget(panel, i == 1 ? 1 : 0);

@@ -37,11 +37,14 @@ QWidget* owner() {
 
 void QtDialogs::message(const QString& text, Icon icon, const QString& title) {
     QMessageBox box(toQt(icon), title, displayed(text), QMessageBox::Ok, owner());
+    // Messages quote file names, the emulator's lines and descriptions: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtDialogs::question(const QString& text, Icon icon, bool defaultNo) {
     QMessageBox box(toQt(icon), defaultTitle(), displayed(text), QMessageBox::Yes | QMessageBox::No, owner());
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -28,6 +28,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     const auto label = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::PlainText);
         return label;
     };
     QLabel* picture = label("pictureLabel", QString());

@@ -24,6 +24,7 @@ WaitWindow::WaitWindow(QWidget* parent)
     const auto label = [this](const char* name, const QString& text, QRect geometry) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(geometry);
         return label;
     };

@@ -2,6 +2,7 @@
 
 #include "core/config/AppState.h"
 #include "core/exec/Emulator.h"
+#include "core/maintenance/Deletion.h"
 #include "core/maintenance/FileCleanup.h"
 #include "core/maintenance/MameCfg.h"
 #include "gui/common/BusyPointer.h"
@@ -180,8 +181,10 @@ QWidget* MaintenancePanel::createConfigTab() {
     return arrange(page, note, {m_recreateConfigBox}, m_configButton);
 }
 
-void MaintenancePanel::open(const QString& romName, const maintenance::EmulatorFiles& files) {
+void MaintenancePanel::open(const QString& romName, const maintenance::EmulatorFiles& files,
+                            const QSet<QString>& games) {
     m_files = files;
+    m_games = games;
     m_tabs->setCurrentIndex(0);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         box->setChecked(false);
@@ -211,49 +214,46 @@ void MaintenancePanel::deleteGameFile(const FileTab& tab) {
         tab.perGame->setChecked(false);
         return;
     }
-    const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
-    const QString& kind = where.extension;
-    const FileCleanup folder(where.gameFolder, QLatin1Char('*') + kind);
-    // A ROM name that is not a plain file name yields no path, so nothing outside is touched.
-    const QString path = m_romName.isEmpty() ? QString() : folder.pathOf(m_romName + kind);
-    const QString gameFolder = m_romName.isEmpty() || !where.gameFolders ? QString() : folder.pathOf(m_romName);
-    const QString file = kind + QStringLiteral(" file for ") + m_romName;
-    const auto remove = [&] {
-        const bool fileGone = !FileCleanup::hasFile(path) || FileCleanup::deleteFile(path);
-        return (!FileCleanup::hasFolder(gameFolder) || FileCleanup::deleteFolder(gameFolder)) && fileGone;
-    };
-    if (!FileCleanup::hasFile(path) && !FileCleanup::hasFolder(gameFolder)) {
-        m_dialogs.message(QStringLiteral("There is no ") + file + QLatin1Char('.'), Icon::Information);
-    } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + file + QLatin1Char('?'),
-                                  Icon::Information, /*defaultNo=*/true) &&
-               !remove()) {
-        m_dialogs.message(QStringLiteral("The ") + file + QStringLiteral(" could not be deleted."), Icon::Critical);
-    }
+    const QString& kind = m_files->gameFiles(tab.kind).extension;
+    const maintenance::Deletion deletion =
+        maintenance::planGameDeletion(m_files->gameFiles(tab.kind), m_romName, keptFolders());
+    if (!deletion.refusal.isEmpty())
+        m_dialogs.message(deletion.refusal, Icon::Critical);
+    else if (deletion.count() == 0)
+        m_dialogs.message(maintenance::noGameFileMessage(kind, m_romName), Icon::Information);
+    else if (m_dialogs.question(maintenance::askGameFileMessage(kind, m_romName), Icon::Information,
+                                /*defaultNo=*/true) &&
+             maintenance::carryOut(deletion) > 0)
+        m_dialogs.message(maintenance::gameFileFailedMessage(kind, m_romName), Icon::Critical);
     tab.perGame->setChecked(false);
 }
 
 void MaintenancePanel::deleteAllFiles(const FileTab& tab) {
     const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
-    const QString& kind = where.extension;
-    const FileCleanup folder(where.allFolder, QLatin1Char('*') + kind, where.gameFolders);
-    if (folder.files().isEmpty()) {
-        m_dialogs.message(QStringLiteral("There are no ") + kind + QStringLiteral(" files to delete."),
-                          Icon::Information);
-    } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete all ") + kind +
-                                      QStringLiteral(" files?"),
-                                  Icon::Information, /*defaultNo=*/true)) {
-        QStringList failed;
+    maintenance::Deletion deletion;
+    {
+        BusyPointer busy;
+        deletion = maintenance::planDeleteAll(where, m_games, keptFolders());
+    }
+    if (!deletion.refusal.isEmpty()) {
+        m_dialogs.message(deletion.refusal, Icon::Critical);
+    } else if (deletion.count() == 0) {
+        m_dialogs.message(maintenance::noFilesMessage(where.extension), Icon::Information);
+    } else if (m_dialogs.question(maintenance::askAllFilesMessage(where, deletion), Icon::Information,
+                                  /*defaultNo=*/true)) {
+        qsizetype failed = 0;
         {
             BusyPointer busy;
-            failed = folder.deleteAll();
+            failed = maintenance::carryOut(deletion);
         }
-        if (!failed.isEmpty())
-            m_dialogs.message(QString::number(failed.size()) + QLatin1Char(' ') + kind +
-                                  (failed.size() == 1 ? QStringLiteral(" file") : QStringLiteral(" files")) +
-                                  QStringLiteral(" could not be deleted."),
-                              Icon::Critical);
+        if (failed > 0)
+            m_dialogs.message(maintenance::filesFailedMessage(where.extension, failed), Icon::Critical);
     }
     tab.all->setChecked(false);
+}
+
+QList<maintenance::KeptFolder> MaintenancePanel::keptFolders() const {
+    return maintenance::keptFolders(m_state, *m_files, QDir::homePath());
 }
 
 void MaintenancePanel::applyReportsRule(QCheckBox* changed) {

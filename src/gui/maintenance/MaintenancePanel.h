@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/maintenance/EmulatorFiles.h"
+#include "core/maintenance/Deletion.h"
 
 #include <QGroupBox>
 
@@ -30,7 +30,8 @@ public:
     // the per-game boxes usable only for a game (empty romName: the shown list has none),
     // and the focus on the return button. The panel must be enabled first to take the focus.
     // files: where the emulator keeps what the tabs delete and recreate.
-    void open(const QString& romName, const maintenance::EmulatorFiles& files);
+    // games: the catalogue's game names, whose folders today's emulator keeps some files in.
+    void open(const QString& romName, const maintenance::EmulatorFiles& files, const QSet<QString>& games = {});
 
     QPushButton* returnButton() const { return m_returnButton; }
 
@@ -57,6 +58,7 @@ private:
     void applyFileRule(const FileTab& tab, QCheckBox* changed);
     void deleteGameFile(const FileTab& tab);
     void deleteAllFiles(const FileTab& tab);
+    QList<maintenance::KeptFolder> keptFolders() const;
     void applyReportsRule(QCheckBox* changed);
     void deleteReports();
     void recreateConfig();
@@ -65,6 +67,7 @@ private:
     Dialogs& m_dialogs;
     QString m_romName;
     std::optional<maintenance::EmulatorFiles> m_files;
+    QSet<QString> m_games;
     QTabWidget* m_tabs;
     QPushButton* m_returnButton;
     std::array<FileTab, 4> m_fileTabs;

@@ -76,10 +76,19 @@ private slots:
             lineOf("T|1980|Good|Good|Good|Namco|Raster|256x224   H|Clone of u|t"));
         row("nothing after the root is read", machine("name=\"e\"", game("E", Raster0)) + "</mame>\n<a=\"\n<?x",
             lineOf("E|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|e"));
-        row("a device", machine("name=\"z80\" isdevice=\"yes\" runnable=\"no\"", game("Z80", Raster0)), QByteArray());
-        row("a BIOS", machine("name=\"neogeo\" isbios=\"yes\"", game("Neo", Raster0)), QByteArray());
-        row("a mechanical machine", machine("name=\"pin\" ismechanical=\"yes\"", game("Pin", Raster0)), QByteArray());
-        row("not runnable", machine("name=\"nr\" runnable=\"no\"", game("NR", Raster0)), QByteArray());
+        // No game, however its tag is laid out: the line filter drops the emulator's own layout, the
+        // import itself any other.
+        for (const char* separator : {" ", "\t\t"}) {
+            const QByteArray layout = separator[0] == ' ' ? " (the emulator's layout)" : " (laid out unusually)";
+            const auto noGame = [&](const char* name, const QByteArray& attributes) {
+                row(qPrintable(name + layout),
+                    machine("name=\"x\"" + QByteArray(separator) + attributes, game("X", Raster0)), QByteArray());
+            };
+            noGame("a device", "isdevice=\"yes\" runnable=\"no\"");
+            noGame("a BIOS", "isbios=\"yes\"");
+            noGame("a mechanical machine", "ismechanical=\"yes\"");
+            noGame("not runnable", "runnable=\"no\"");
+        }
         row("no coin slot", machine("name=\"pc\"", "\t\t<description>PC</description>\n" + Raster0), QByteArray());
     }
     void games() {

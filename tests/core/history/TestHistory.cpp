@@ -136,18 +136,42 @@ private slots:
     void indexFollowsTheFile() {
         const QString xml = m_dir.filePath("history.xml");
         history::HistoryDatabase database;
-        writeFile(xml, "<history><entry><system name='a'/><text>One.</text></entry></history>");
+        const auto write = [&](const QByteArray& text, const QDateTime& modified) {
+            writeFile(xml, "<history><entry><system name='a'/><text>" + text + "</text></entry></history>");
+            QFile file(xml);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+        };
+        const QDateTime then = QDateTime::currentDateTime().addSecs(-60);
+        write("One.", then);
         QCOMPARE(database.lookup(xml, "a").text, "One.");
-        writeFile(xml, "<history><entry><system name='a'/><text>Two, longer.</text></entry></history>");
+        write("Two, longer.", then); // the same time: the size tells
         QCOMPARE(database.lookup(xml, "a").text, "Two, longer.");
-        writeFile(xml, "<history><entry><system name='a'/><text>Six, longer.</text></entry></history>");
-        QFile file(xml); // the same size: the modification time tells
-        QVERIFY(file.open(QIODevice::ReadWrite) &&
-                file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-        file.close();
+        write("Six, longer.", then.addSecs(30)); // the same size: the time tells
         QCOMPARE(database.lookup(xml, "a").text, "Six, longer.");
         writeFile(m_dir.filePath("history.dat"), "$info=a,\n$bio\nFrom the dat.\n$end\n");
         QCOMPARE(database.lookup(m_dir.filePath("history.dat"), "a").text, "From the dat.");
+    }
+
+    // The index of a large file is read off the user interface's thread with progress, and may be
+    // stopped: nothing is kept then, and the next lookup reads the file again.
+    void indexingCanBeStopped() {
+        const QString xml = m_dir.filePath("big.xml");
+        QByteArray entries;
+        for (int i = 0; i < 30000; ++i)
+            entries += "<entry><systems><system name='g" + QByteArray::number(i) + "'/></systems><text>Text " +
+                       QByteArray::number(i) + ".</text></entry>\n";
+        writeFile(xml, "<history version='1'>\n" + entries + "</history>\n");
+        history::HistoryDatabase database;
+        qint64 last = -1, size = 0;
+        QVERIFY(!database.index(xml, [&](qint64 done, qint64 total) {
+            last = done;
+            size = total;
+            return done == 0;
+        }));
+        QVERIFY(last > 0 && last < size && size == QFileInfo(xml).size());
+        QVERIFY(!database.isIndexed(xml));
+        QCOMPARE(database.lookup(xml, "g29999").text, "Text 29999.");
+        QVERIFY(database.isIndexed(xml));
     }
 
     // Files under the test's folder: mame/ is the MAME directory, home/ the home directory.

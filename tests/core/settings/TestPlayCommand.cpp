@@ -91,7 +91,7 @@ private slots:
         SettingsRecord read = SettingsRecord::defaults();
         const settings::PlayLine line = settings::buildPlayCommandLine(dir.path() + u'/', "pong", cell<QString>("kind"),
                                                                        read, exec::Interface::Today);
-        QCOMPARE(line.arguments.join(u' '), cell<QString>("arguments"));
+        QCOMPARE(line.arguments, cell<QString>("arguments").split(u' ')); // each word an argument of its own
         QCOMPARE(line.commandLine, "mame " + cell<QString>("arguments"));
     }
 };

@@ -49,6 +49,8 @@ private slots:
                    *untouched = "-auto|0|-vgafreq 0|-frameskip auto|7|-tweak";
         row("blanks before fields", "  \"-auto\",  3\r\n\t\"-vgafreq 1\" ,0\r\n" + rest, Outcome::Complete, "",
             "-auto|3|-vgafreq 1|-frameskip auto|1|-notweak");
+        row("16-bit limits", "\"-auto\",32767\r\n\"-vgafreq 1\",-32768\r\n" + rest, Outcome::Complete, "",
+            "-auto|32767|-vgafreq 1|-frameskip auto|1|-notweak");
         row("line feeds only", QByteArray(RasterDefaults).replace("\r\n", "\n"), Outcome::Complete, "", defaults);
         row("records on one line", "\"-320x200\",1,\"-vgafreq 2\",2\r\n" + rest, Outcome::Complete, "",
             "-320x200|1|-vgafreq 2|-frameskip auto|1|-notweak");

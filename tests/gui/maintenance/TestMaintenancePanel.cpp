@@ -34,7 +34,7 @@ class TestMaintenancePanel : public QObject {
         const exec::Emulator emulator(m_sandbox->state(), interface);
         const auto files = maintenance::EmulatorFiles::locate(m_sandbox->state(), emulator, runner);
         QVERIFY(files);
-        m_panel->open(romName, *files);
+        m_panel->open(romName, *files, {"galx", "zoom"});
     }
     void speakToday() {
         writeFile(m_sandbox->mamePath() + "standin-today", "");

@@ -1,0 +1,36 @@
+#include "gui/common/BackgroundWork.h"
+
+#include "core/exec/Progress.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+namespace gui {
+
+void runAside(const std::function<void()>& work, const std::function<void()>& tick, const exec::Progress& progress) {
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        work();
+        done = true;
+    });
+    QEventLoop loop;
+    QTimer ticks;
+    ticks.setInterval(40);
+    QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
+        if (tick)
+            tick();
+    });
+    ticks.start();
+    while (!done) {
+        loop.processEvents((progress.takesInput() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
+                           QEventLoop::WaitForMoreEvents);
+    }
+    worker.join();
+    if (tick)
+        tick();
+}
+
+} // namespace gui
