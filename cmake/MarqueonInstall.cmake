@@ -1,7 +1,7 @@
 # Installs Marqueon as a desktop program and packages it for Debian:
 #   cmake --install build/default --prefix P, and in the build folder cpack -G DEB (the target deb)
 #
-# The program recognises an installed copy by this layout, PREFIX/bin beside PREFIX/share/marqueon,
+# The program recognises an installed copy by this layout, PREFIX/games beside PREFIX/share/marqueon,
 # and then keeps the user's files in ~/.local/share/marqueon; so the folders are fixed here rather
 # than taken from GNUInstallDirs.
 
@@ -10,14 +10,25 @@ set(_generated ${PROJECT_BINARY_DIR}/data)
 configure_file(${_data}/marqueon.desktop.in ${_generated}/${MARQUEON_APP_ID}.desktop @ONLY)
 configure_file(${_data}/marqueon.metainfo.xml.in ${_generated}/${MARQUEON_APP_ID}.metainfo.xml @ONLY)
 configure_file(${_data}/marqueon.6.in ${_generated}/marqueon.6 @ONLY)
+configure_file(${_data}/changelog.in ${_generated}/changelog @ONLY)
+# Debian keeps manual pages and changelogs compressed, the same bytes on every build (-n: no name
+# or time stamp inside).
+foreach(_file marqueon.6 changelog)
+  add_custom_command(OUTPUT ${_generated}/${_file}.gz
+                     COMMAND gzip -9nc ${_generated}/${_file} > ${_generated}/${_file}.gz
+                     DEPENDS ${_generated}/${_file} VERBATIM)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${_generated}/marqueon.6.gz ${_generated}/changelog.gz)
 
 # Qt's project setup points the installed program at PREFIX/lib; it needs nothing from there.
 set_target_properties(marqueon PROPERTIES INSTALL_RPATH "")
-install(TARGETS marqueon RUNTIME DESTINATION bin)
+# A game's program, as Debian keeps them: PREFIX/games, on the search path of every Debian user.
+install(TARGETS marqueon RUNTIME DESTINATION games)
 install(FILES ${_data}/retro.txt DESTINATION share/marqueon)
 install(FILES ${_generated}/${MARQUEON_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${_generated}/${MARQUEON_APP_ID}.metainfo.xml DESTINATION share/metainfo)
-install(FILES ${_generated}/marqueon.6 DESTINATION share/man/man6)
+install(FILES ${_generated}/marqueon.6.gz DESTINATION share/man/man6)
+install(FILES ${_data}/copyright ${_generated}/changelog.gz DESTINATION share/doc/marqueon)
 # The PNGs are rendered from the SVG: rsvg-convert -w N -h N marqueon.svg -o marqueon-N.png
 install(FILES ${_data}/icons/marqueon.svg DESTINATION share/icons/hicolor/scalable/apps RENAME ${MARQUEON_APP_ID}.svg)
 foreach(size 48 128 256)

@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# mame for the emulator suites; dpkg-dev to appstream build and check the Debian package; clang
-# and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets.
-scripts/install-deps.sh mame dpkg-dev file desktop-file-utils appstream clang libclang-rt-dev
+# mame for the emulator suites; dpkg-dev, file, desktop-file-utils, appstream and lintian to build
+# and check the Debian package; clang and its runtime libraries (libFuzzer, the sanitizers) build
+# the fuzz targets.
+scripts/install-deps.sh mame dpkg-dev file desktop-file-utils appstream lintian clang libclang-rt-dev
 
 for preset in default asan; do
   echo "== $preset"

@@ -126,6 +126,11 @@ void ListController::restoreSelection() {
     }
 }
 
+void ListController::scrollToSelected() {
+    if (gui::GameListView* games = shownList())
+        games->scrollToSelected();
+}
+
 void ListController::showDetails() {
     if (!m_anyShown)
         return;

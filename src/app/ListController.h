@@ -44,6 +44,7 @@ public:
 
     void saveSelection();
     void restoreSelection();
+    void scrollToSelected();
     // The shown list's count and the selected game's details in the status bar.
     void showDetails();
     void showScreenShot();

@@ -8,6 +8,7 @@
 #include "gui/about/AboutBox.h"
 #include "gui/audit/TextPanel.h"
 #include "gui/catalogue/GameListPanel.h"
+#include "gui/catalogue/GameListView.h"
 #include "gui/catalogue/GameStatusView.h"
 #include "gui/common/Artwork.h"
 #include "gui/common/Dialogs.h"
@@ -17,10 +18,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -60,6 +67,7 @@ constexpr ActionText ActionTexts[] = {
     {Action::HelpFile, "helpFileAction", "&Marqueon Help File"},
     {Action::Readme, "readmeAction", "M.A.M.E. &Readme File"},
     {Action::About, "aboutAction", "&About Marqueon"},
+    {Action::FullScreen, "fullScreenAction", "&Full Screen"},
 };
 
 } // namespace
@@ -77,8 +85,10 @@ MainWindow::MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* 
     createControls();
     createMenus();
     updateActions();
-    // The window keeps one size: the lists, the picture and the buttons are laid out for it.
-    setFixedSize(gui::twipsSize(9940, 6555));
+    // The first size is the one the window was designed at, and the least it takes; a larger
+    // font or screen scale makes both as large as the content needs.
+    setMinimumSize(gui::twipsSize(9940, 6555).expandedTo(minimumSizeHint()));
+    resize(minimumSize());
 }
 
 void MainWindow::createActions() {
@@ -87,8 +97,14 @@ void MainWindow::createActions() {
         created->setObjectName(QLatin1String(text.name));
         m_actions[size_t(text.action)] = created;
     }
-    for (Action view : {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, Action::ScreenShots})
+    for (Action view :
+         {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, Action::ScreenShots, Action::FullScreen})
         action(view)->setCheckable(true);
+    // The keys desktop programs share; the menus show them.
+    action(Action::Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    action(Action::HelpFile)->setShortcut(QKeySequence::HelpContents);
+    action(Action::FullScreen)->setShortcut(QKeySequence::FullScreen);
+    action(Action::FullScreen)->setShortcutContext(Qt::ApplicationShortcut);
 
     const auto on = [this](Action which, auto slot) {
         connect(action(which), &QAction::triggered, this, slot);
@@ -103,6 +119,9 @@ void MainWindow::createActions() {
     on(Action::Options, &MainWindow::showOptions);
     on(Action::Refresh, &MainWindow::refresh);
     on(Action::About, &MainWindow::showAbout);
+    on(Action::FullScreen, [this](bool on) {
+        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    });
 }
 
 void MainWindow::createControls() {
@@ -110,29 +129,43 @@ void MainWindow::createControls() {
     setCentralWidget(central);
 
     m_listPanel = new gui::GameListPanel(central);
-    m_listPanel->setGeometry(gui::twipsRect(60, 0, 8100, 5520));
 
-    m_marquee = new QLabel(central);
-    m_marquee->setObjectName(QStringLiteral("marquee"));
-    m_marquee->setGeometry(gui::twipsRect(8280, 120, 1560, 780));
-    m_marquee->setPixmap(gui::marqueePicture(m_marquee->size()));
+    m_marquee = new gui::MarqueeView(central);
     m_marquee->installEventFilter(this);
 
     m_listLabel = new QLabel(central);
     m_listLabel->setObjectName(QStringLiteral("listLabel"));
     m_listLabel->setTextFormat(Qt::PlainText);
-    m_listLabel->setGeometry(gui::twipsRect(8280, 960, 1560, 300));
     m_listLabel->setAlignment(Qt::AlignCenter);
     m_listLabel->installEventFilter(this);
 
-    m_playButton = addButton(Action::Play, "playButton", 8280, 1380);
+    // The buttons beside the list, in groups as on the arcade's control panel.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(gui::twips(60));
+    column->addSpacing(gui::twips(120));
+    column->addWidget(m_marquee, 0, Qt::AlignHCenter);
+    column->addWidget(m_listLabel);
+    column->addSpacing(gui::twips(60));
+    m_playButton = addButton(Action::Play, "playButton", column);
     m_playButton->installEventFilter(this);
-    addButton(Action::Audit, "auditButton", 8280, 1815);
-    addButton(Action::History, "historyButton", 8280, 2250);
-    addButton(Action::RasterDefaults, "rasterButton", 8280, 2880)->setText(QStringLiteral("Raster Defaults"));
-    addButton(Action::VectorDefaults, "vectorButton", 8280, 3315)->setText(QStringLiteral("Vector Defaults"));
-    addButton(Action::Maintenance, "maintenanceButton", 8280, 3750)->setText(QStringLiteral("Maintenance"));
-    addButton(Action::ExitButton, "exitButton", 8280, 5040);
+    addButton(Action::Audit, "auditButton", column);
+    addButton(Action::History, "historyButton", column);
+    column->addSpacing(gui::twips(200));
+    addButton(Action::RasterDefaults, "rasterButton", column)->setText(QStringLiteral("Raster Defaults"));
+    addButton(Action::VectorDefaults, "vectorButton", column)->setText(QStringLiteral("Vector Defaults"));
+    addButton(Action::Maintenance, "maintenanceButton", column)->setText(QStringLiteral("Maintenance"));
+    column->addStretch(1);
+    addButton(Action::ExitButton, "exitButton", column);
+
+    // The panels lie in the list's place, behind it until one is opened.
+    m_listArea = new QGridLayout;
+    m_listArea->setContentsMargins(0, 0, 0, 0);
+    m_listArea->addWidget(m_listPanel, 0, 0);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(gui::twips(60), 0, gui::twips(90), gui::twips(60));
+    layout->setSpacing(gui::twips(120));
+    layout->addLayout(m_listArea, 1);
+    layout->addLayout(column, 0);
 
     m_statusView = new gui::GameStatusView(this);
     setStatusBar(m_statusView);
@@ -142,9 +175,12 @@ void MainWindow::createControls() {
     m_settingsPanel = new gui::SettingsPanel(m_settings, m_dialogs, central);
     m_textPanel = new gui::TextPanel(central);
     m_maintenancePanel = new gui::MaintenancePanel(m_state, m_dialogs, central);
-    m_host->addPanel(Panel::Settings, m_settingsPanel);
-    m_host->addPanel(Panel::Text, m_textPanel);
-    m_host->addPanel(Panel::Maintenance, m_maintenancePanel);
+    for (const auto& [panel, widget] :
+         {std::pair<Panel, QWidget*>{Panel::Settings, m_settingsPanel}, {Panel::Text, m_textPanel},
+          {Panel::Maintenance, m_maintenancePanel}}) {
+        m_listArea->addWidget(widget, 0, 0);
+        m_host->addPanel(panel, widget);
+    }
     m_textCommands = new TextCommands(m_textPanel, *m_host, *m_lists, m_state, m_emulator, m_runner, m_dialogs, this);
 
     connect(m_host, &PanelHost::changed, this, &MainWindow::updateActions);
@@ -159,10 +195,12 @@ void MainWindow::createControls() {
     connect(m_lists, &ListController::listShown, this,
             [this](GameView view) { m_playButton->setDefault(view != GameView::Uninstalled); });
     connect(m_lists, &ListController::playRequested, this, &MainWindow::play);
-    connect(m_lists, &ListController::returnPressed, this, [this] {
+    const auto returnPlays = [this] {
         if (m_playButton->isDefault() && m_playButton->isEnabled())
             play();
-    });
+    };
+    connect(m_lists, &ListController::returnPressed, this, returnPlays);
+    connect(m_listPanel, &gui::GameListPanel::returnPressed, this, returnPlays);
     connect(m_lists, &ListController::notInstalledChosen, this, [this] {
         m_dialogs.message(QStringLiteral("This game is not installed."), gui::Dialogs::Icon::Information);
         m_lists->restoreSelection();
@@ -198,14 +236,16 @@ void MainWindow::createControls() {
 }
 
 // A button that runs an action and is usable exactly when the action is.
-QPushButton* MainWindow::addButton(Action which, const char* name, int left, int top) {
+QPushButton* MainWindow::addButton(Action which, const char* name, QBoxLayout* column) {
     QAction* command = action(which);
     auto* button = new QPushButton(command->text(), centralWidget());
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(gui::twipsRect(left, top, 1560, 375));
+    // The design size, or more where the font needs it.
+    button->setMinimumSize(button->sizeHint().expandedTo(gui::twipsSize(1560, 375)));
     button->setAutoDefault(true); // Return on a focused button presses it
     connect(button, &QPushButton::clicked, command, &QAction::trigger);
     connect(command, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    column->addWidget(button);
     return button;
 }
 
@@ -225,8 +265,10 @@ void MainWindow::createMenus() {
     };
     const std::nullopt_t line = std::nullopt;
     menu("fileMenu", QStringLiteral("&File"), {Action::Play, Action::Audit, Action::History, line, Action::Exit});
-    QMenu* view = menu("viewMenu", QStringLiteral("&View"),
-                       {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots});
+    QMenu* view =
+        menu("viewMenu", QStringLiteral("&View"),
+             {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
+              Action::FullScreen});
     menu("toolsMenu", QStringLiteral("&Tools"),
          {Action::RasterDefaults, Action::VectorDefaults, Action::CustomSettings, line, Action::Maintenance, line,
           Action::Options, line, Action::Refresh, line, Action::EditConfig});
@@ -251,6 +293,39 @@ void MainWindow::updateActions() {
     state.selectedPlayable = m_lists->selectedPlayable();
     for (int which = 0; which < catalogue::ActionCount; ++which)
         m_actions[size_t(which)]->setEnabled(catalogue::isAvailable(Action(which), state));
+}
+
+void MainWindow::restoreLayout() {
+    const config::WindowLayout& layout = m_view.window;
+    for (config::GameView each : config::AllGameViews)
+        m_listPanel->list(each)->setColumnLayout(layout.columns[size_t(each)]);
+    m_listPanel->setSplitterSizes(layout.splitter);
+    // A place on a screen no longer there (a monitor unplugged) gives the first size again.
+    const QRect& place = layout.geometry;
+    const QRect titleBar(place.topLeft(), QSize(qMin(place.width(), 120), qMin(place.height(), 40)));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool onScreen = place.isValid() && std::any_of(screens.cbegin(), screens.cend(), [&](const QScreen* screen) {
+                              return screen->availableGeometry().contains(titleBar);
+                          });
+    if (onScreen)
+        setGeometry(place);
+    if (layout.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::saveLayout() {
+    config::WindowLayout& layout = m_view.window;
+    layout.geometry = normalGeometry();
+    layout.maximized = windowState() & Qt::WindowMaximized;
+    layout.splitter = m_listPanel->splitterSizes();
+    for (config::GameView each : config::AllGameViews)
+        layout.columns[size_t(each)] = m_listPanel->list(each)->columnLayout();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        action(Action::FullScreen)->setChecked(windowState() & Qt::WindowFullScreen);
 }
 
 void MainWindow::bringToFront() {
@@ -294,7 +369,7 @@ void MainWindow::showPathInformation() {
 }
 
 void MainWindow::showListLoadTime() {
-    m_dialogs.message(QString::number(qRound(m_loadEnd - m_loadStart)) + QStringLiteral(" Seconds"),
+    m_dialogs.message(QString::number(qRound(m_loadMilliseconds / 1000.0)) + QStringLiteral(" Seconds"),
                       gui::Dialogs::Icon::Information, QStringLiteral("List Load Time"));
 }
 

@@ -14,6 +14,8 @@
 #include <array>
 
 class QAction;
+class QBoxLayout;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -46,6 +48,8 @@ public:
 
     // The load sequence. False when the program is to end instead of showing the window.
     bool load();
+    // Whether the start ended after an error (not a cancelled setup): the program's status then says so.
+    bool startFailed() const { return m_startFailed; }
 
     // Brings the window back in front, restoring it when minimised (a second start asks this).
     void bringToFront();
@@ -56,6 +60,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,7 +70,7 @@ private:
     void createControls();
     void createActions();
     void createMenus();
-    QPushButton* addButton(Action action, const char* name, int left, int top);
+    QPushButton* addButton(Action action, const char* name, QBoxLayout* column);
     QAction* action(Action which) const { return m_actions[size_t(which)]; }
     void updateActions();
 
@@ -76,6 +81,9 @@ private:
     bool loadLists(exec::Progress& progress);
     void showSplash();
     void firstActivation();
+    // The window's place, size, split and columns as the user left them, and back.
+    void restoreLayout();
+    void saveLayout();
     QString mameDate() const;
     bool fail(const QString& description);
     void refresh();
@@ -102,14 +110,15 @@ private:
     bool m_startingUp = false;
     bool m_setupCancelled = false;
     bool m_endingBySignal = false;
+    bool m_startFailed = false;
     bool m_showCommandLine = false; // Shift held on Play: show the command line first
-    double m_loadStart = 0;
-    double m_loadEnd = 0;
+    qint64 m_loadMilliseconds = 0; // how long the lists took to load
 
     std::array<QAction*, catalogue::ActionCount> m_actions{};
     gui::GameListPanel* m_listPanel;
     gui::GameStatusView* m_statusView;
-    QLabel* m_marquee;
+    QWidget* m_marquee;
+    QGridLayout* m_listArea;
     QLabel* m_listLabel;
     QPushButton* m_playButton;
     gui::SettingsPanel* m_settingsPanel;

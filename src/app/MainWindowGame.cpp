@@ -4,7 +4,9 @@
 #include "app/PanelHost.h"
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameRecord.h"
+#include "core/settings/GameDetails.h"
 #include "core/settings/PlayCommand.h"
+#include "gui/catalogue/GameStatusView.h"
 #include "gui/common/Dialogs.h"
 #include "gui/maintenance/MaintenancePanel.h"
 #include "gui/settings/SettingsPanel.h"
@@ -51,19 +53,20 @@ void MainWindow::play() {
         std::exchange(m_showCommandLine, false) || (QApplication::keyboardModifiers() & Qt::ShiftModifier);
     m_lists->saveSelection();
     const catalogue::GameRecord* game = m_lists->selectedGame();
-    if (m_lists->shown() != GameView::Uninstalled && game && !exec::isPlainGameName(game->romName())) {
+    switch (settings::playVerdict(game, m_lists->shown(), m_emulator)) {
+    case settings::PlayVerdict::Play:
+        break;
+    case settings::PlayVerdict::NoGame:
+        return;
+    case settings::PlayVerdict::UnusableName:
         m_dialogs.message(exec::unplainGameNameMessage(game->romName()), gui::Dialogs::Icon::Exclamation);
         m_lists->restoreSelection();
         return;
-    }
-    if (m_lists->shown() == GameView::Uninstalled ||
-        (m_lists->shown() == GameView::All && game && !m_emulator.isInstalled(game->romName()))) {
+    case settings::PlayVerdict::NotInstalled:
         m_dialogs.message(QStringLiteral("This game is not installed."), gui::Dialogs::Icon::Information);
         m_lists->restoreSelection();
         return;
     }
-    if (!game)
-        return;
 
     const settings::PlayLine line = m_settings.playLine(game->romName(), (*game)[catalogue::GameRecord::VideoType]);
     if (line.read.outcome == settings::ReadResult::Outcome::EndedEarly)
@@ -86,7 +89,14 @@ void MainWindow::play() {
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(true);
     exec::RunResult result;
-    const bool goOn = m_runner.run(m_emulator.play(line.arguments), result);
+    bool goOn = true;
+    {
+        // The window says what runs and takes no input meanwhile: what arrives is dropped.
+        BusyScope running(*m_host);
+        m_statusView->showRunning(game->description(), game->romName());
+        goOn = m_runner.run(m_emulator.play(line.arguments), result);
+        m_statusView->showRunning(QString(), QString());
+    }
     if (m_state.preferences.disableHotKeys)
         setHotKeysDisabled(false);
     if (!goOn)

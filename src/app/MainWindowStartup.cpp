@@ -27,17 +27,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTime>
+#include <QElapsedTimer>
 
 namespace app {
-namespace {
-
-double secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
-
-} // namespace
-
 MainWindow::~MainWindow() {
     delete m_splash;
 }
@@ -64,10 +56,11 @@ bool MainWindow::load() {
     }
     for (gui::GameListView* list : m_listPanel->lists())
         list->hide();
-    m_loadStart = secondsSinceMidnight();
+    QElapsedTimer loading;
+    loading.start();
     if (!loadLists(*m_splash) || m_endingBySignal)
         return false;
-    m_loadEnd = secondsSinceMidnight();
+    m_loadMilliseconds = loading.elapsed();
     writeEmulatorDirectories();
     return !m_endingBySignal;
 }
@@ -96,6 +89,7 @@ bool MainWindow::readOptionsOrSetUp() {
             }
             m_listPanel->setScreenShotRoom(m_view.screenShots);
             action(Action::ScreenShots)->setChecked(m_view.screenShots);
+            restoreLayout();
             return true;
         }
         // A value of the wrong type: the file is damaged, so start again as on a first run. It is
@@ -180,6 +174,7 @@ QString MainWindow::mameDate() const {
 bool MainWindow::fail(const QString& description) {
     m_dialogs.message(QStringLiteral("Error: ") + description, gui::Dialogs::Icon::Critical);
     m_setupCancelled = true;
+    m_startFailed = true;
     return false;
 }
 
@@ -242,18 +237,20 @@ void MainWindow::refresh() {
             return;
     }
     wait.setReason(QStringLiteral("Please wait while Marqueon refreshes the game list."));
-    m_loadStart = secondsSinceMidnight();
+    QElapsedTimer loading;
+    loading.start();
     if (!loadLists(wait))
         return;
-    m_loadEnd = secondsSinceMidnight();
+    m_loadMilliseconds = loading.elapsed();
     m_lists->show(m_lists->shown());
     wait.close();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // The selected game stays in sight as the window changes size.
     if (!m_host->isOpen())
-        m_lists->restoreSelection();
+        m_lists->scrollToSelected();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -283,6 +280,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Without the emulator file its date cannot change; keep the one stored.
     if (const QString date = mameDate(); !date.isEmpty())
         m_view.mameDate = date;
+    saveLayout();
     if (!config::writeShutDown(m_state.optionsFile(), m_view))
         m_dialogs.message(QStringLiteral("Cannot write the options file in ") + m_state.settingsPath() +
                               QStringLiteral("!  The last view was not saved."),

@@ -13,7 +13,6 @@ PanelHost::PanelHost(QWidget* list, gui::GameStatusView* status, QObject* parent
 
 void PanelHost::addPanel(Panel panel, QWidget* widget) {
     m_panels[size_t(panel)] = widget;
-    widget->setGeometry(m_list->geometry());
     widget->setEnabled(false);
     widget->lower();
 }

@@ -110,7 +110,7 @@ bool TextCommands::indexHistory(const history::HistorySource& source) {
     BusyScope running(m_host);
     gui::WaitWindow wait(m_panel->window());
     wait.setReason(QStringLiteral("Please wait while Marqueon reads the history file."));
-    wait.setMessage(QDir::toNativeSeparators(source.file));
+    wait.setMessage(QFileInfo(source.file).fileName());
     wait.setCountCaption(QStringLiteral("Megabytes Read:"));
     wait.setCancellable(true);
     wait.showAfter(gui::WaitWindow::QuietMilliseconds);
@@ -184,20 +184,22 @@ void TextCommands::viewReport(exec::Report report) {
 void TextCommands::showReport(exec::Report report, const QString& text) {
     m_romSetReport = audit::reportText(report).romSets;
     // The summary is found by its CR LF line ends, whichever line ends the emulator wrote.
-    m_panel->setText(text);
-    m_panel->setText(audit::moveSummary(m_panel->text(), m_romSetReport));
+    m_report = audit::moveSummary(io::withCrLf(text), m_romSetReport);
+    m_panel->setText(m_report);
     m_panel->findButton()->setEnabled(true);
     m_panel->returnButton()->setFocus();
 }
 
 void TextCommands::findBadSet() {
-    const audit::FindResult result = audit::findBadSet(m_panel->text(), m_findPosition, m_romSetReport);
+    const audit::FindResult result = audit::findBadSet(m_report, m_findPosition, m_romSetReport);
     m_findPosition = result.nextPosition;
     if (!result.found) {
         m_dialogs.message(result.message, Dialogs::Icon::None);
         return;
     }
-    m_panel->select(result.found->start, result.found->end);
+    // The panel shows each CR LF as one line end.
+    const auto shown = [this](qsizetype index) { return int(index - QStringView(m_report).left(index).count(u'\r')); };
+    m_panel->select(shown(result.found->start), shown(result.found->end));
 }
 
 void TextCommands::showHelpFile() {
@@ -256,6 +258,7 @@ void TextCommands::leave() {
     m_lists.auditEnded();
     m_panel->setEditable(false);
     m_panel->setText(QString());
+    m_report.clear();
     m_panel->findButton()->setEnabled(false);
     m_findPosition = 0;
     m_host.close();

@@ -59,6 +59,7 @@ private:
     std::optional<maintenance::EmulatorFiles> m_editedFiles; // where the edited file lies
     bool m_romSetReport = false;
     qsizetype m_findPosition = 0;
+    QString m_report; // the report shown, lines ended by CR LF, where Find Bad Sets looks
 };
 
 } // namespace app

@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &app::TerminationWatcher::terminationRequested, &window,
                      &app::MainWindow::endBySignal);
     if (!window.load())
-        return 0;
+        return window.startFailed() ? 1 : 0;
     window.show();
     // Take the keyboard at once, also where no window manager hands it over.
     window.activateWindow();

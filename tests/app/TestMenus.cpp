@@ -6,48 +6,13 @@
 
 namespace {
 
-// Every item, with its caption, in menu order; separators as "-".
-const QStringList MenuTree = {
-    "fileMenu &File",
-    "playAction &Play Game",
-    "auditAction Game &Audit",
-    "historyAction &Game History",
-    "-",
-    "exitAction E&xit",
-    "viewMenu &View",
-    "viewAllAction &All Games",
-    "viewInstalledAction &Installed Games",
-    "viewUninstalledAction &Uninstalled Games",
-    "-",
-    "screenShotsAction &Screen Shots",
-    "toolsMenu &Tools",
-    "rasterDefaultsAction &Raster Defaults...",
-    "vectorDefaultsAction &Vector Defaults...",
-    "customSettingsAction &Custom Settings...",
-    "-",
-    "maintenanceAction &Maintenance...",
-    "-",
-    "optionsAction &Options...",
-    "-",
-    "refreshAction Re&fresh Game List",
-    "-",
-    "editConfigAction &Edit M.A.M.E. Config File",
-    "reportsMenu &Reports",
-    "verifyRomsAction Verify All &ROMs",
-    "verifySamplesAction Verify All &Samples",
-    "verifySetsAction Verify All Sets",
-    "-",
-    "viewRomsReportAction View ROMs Report",
-    "viewSamplesReportAction View Samples Report",
-    "viewSetsReportAction View Sets Report",
-    "helpMenu &Help",
-    "helpFileAction &Marqueon Help File",
-    "readmeAction M.A.M.E. &Readme File",
-    "-",
-    "aboutAction &About Marqueon",
-};
-
 const QStringList GameItems = {"playAction", "auditAction", "historyAction", "customSettingsAction"};
+
+// The letter after a caption's "&", or none.
+QChar accelerator(const QString& caption) {
+    const qsizetype at = caption.indexOf(u'&');
+    return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toUpper() : QChar();
+}
 
 } // namespace
 
@@ -55,69 +20,84 @@ class TestMenus : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuTree() {
+    // Every "&" is a working accelerator that no other item of its menu (or menu of the bar) shares.
+    void acceleratorsAreUnambiguous() {
         Session session;
         QVERIFY(session.startWith());
-        QStringList tree;
+        QSet<QChar> bar;
         for (QAction* top : session.window->menuBar()->actions()) {
-            tree << top->menu()->objectName() + ' ' + top->text();
-            for (QAction* item : top->menu()->actions())
-                tree << (item->isSeparator() ? QStringLiteral("-") : item->objectName() + ' ' + item->text());
-        }
-        QCOMPARE(tree, MenuTree);
-    }
-
-    void enabling_data() {
-        QTest::addColumn<QByteArray>("view");
-        QTest::addColumn<QString>("select");     // ROM name to click, or empty
-        QTest::addColumn<QStringList>("remove"); // archives taken away before the start
-        QTest::addColumn<QString>("panel");      // opened by this action before the menus are read
-        QTest::addColumn<QStringList>("disabled");
-
-        const QStringList none;
-        const QStringList allGames = {"galx.zip", "nam1975.zip"};
-        QTest::newRow("all games, installed game") << QByteArray("All Games") << "galx" << none << "" << QStringList();
-        QTest::newRow("all games, uninstalled game")
-            << QByteArray("All Games") << "zoom" << none << "" << QStringList{"playAction", "customSettingsAction"};
-        QTest::newRow("installed games") << QByteArray("Installed Games") << "" << none << "" << QStringList();
-        QTest::newRow("installed games, empty") << QByteArray("Installed Games") << "" << allGames << "" << GameItems;
-        QTest::newRow("uninstalled games")
-            << QByteArray("Uninstalled Games") << "" << none << "" << QStringList{"playAction", "customSettingsAction"};
-        for (const char* panel :
-             {"rasterDefaultsAction", "auditAction", "maintenanceAction", "editConfigAction", "helpFileAction"})
-            QTest::newRow(panel) << QByteArray("All Games") << "galx" << none << panel << QStringList{"*"};
-    }
-
-    void enabling() {
-        QFETCH(QByteArray, view);
-        QFETCH(QString, select);
-        QFETCH(QStringList, remove);
-        QFETCH(QString, panel);
-        QFETCH(QStringList, disabled);
-        Session session;
-        for (const QString& archive : remove) {
-            QFile::remove(session.sandbox.state().directories.retroRoms + archive);
-            QFile::remove(session.sandbox.state().directories.neoGeoRoms + archive);
-        }
-        session.sandbox.writeOptions("RetroP", "[ShutDown]\r\nGameView=" + view + "\r\n");
-        writeFile(session.sandbox.appPath() + "retro.txt", "Guide\r\n");
-        QVERIFY(session.start());
-        if (!select.isEmpty())
-            session.select(select);
-        if (!panel.isEmpty())
-            session.trigger(qPrintable(panel));
-
-        for (QAction* top : session.window->menuBar()->actions()) {
-            emit top->menu()->aboutToShow();
+            const QChar key = accelerator(top->text());
+            QVERIFY2(!key.isNull() && !bar.contains(key), qPrintable(top->text()));
+            bar.insert(key);
+            QSet<QChar> items;
             for (QAction* item : top->menu()->actions()) {
-                const bool expected = !disabled.contains("*") && !disabled.contains(item->objectName());
-                QVERIFY2(item->isSeparator() || item->isEnabled() == expected, qPrintable(item->objectName()));
+                const QChar itemKey = accelerator(item->text());
+                QVERIFY2(itemKey.isNull() || !items.contains(itemKey), qPrintable(item->text()));
+                items.insert(itemKey);
             }
         }
-        // The buttons follow their actions; the window's own Exit button leaves any panel by closing.
-        QCOMPARE(session.enabled("playButton"), !disabled.contains("*") && !disabled.contains("playAction"));
-        QCOMPARE(session.enabled("rasterButton"), panel.isEmpty());
-        QVERIFY(session.enabled("exitButton"));
+    }
+
+    // The keys desktop programs share: F11 full screen and back, F1 the user guide, Ctrl+Q exits
+    // through the question.
+    void commonKeys() {
+        Session session;
+        writeFile(session.sandbox.appPath() + "retro.txt", "Guide\r\n");
+        QVERIFY(session.startWith());
+        QWidget* window = session.window.get();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F11);
+        QTRY_VERIFY(window->isFullScreen());
+        QTest::keyClick(window, Qt::Key_F11);
+        QTRY_VERIFY(!window->isFullScreen());
+        QTest::keyClick(window, Qt::Key_F1);
+        QCOMPARE(session.child<QGroupBox>("textPanel")->title(), QStringLiteral("Marqueon File"));
+        session.child<QWidget>("textPanel")->findChild<QPushButton*>("returnButton")->click();
+        session.dialogs.answers << false;
+        QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(session.dialogs.texts(), QStringList{"Do you want to exit?"});
+        QVERIFY(window->isVisible());
+    }
+
+    // What the menus and buttons offer as the window goes from state to state.
+    void enabling() {
+        Session session;
+        writeFile(session.sandbox.appPath() + "retro.txt", "Guide\r\n");
+        QVERIFY(session.startWith());
+        const auto check = [&](const QStringList& disabled) {
+            for (QAction* top : session.window->menuBar()->actions()) {
+                emit top->menu()->aboutToShow();
+                for (QAction* item : top->menu()->actions()) {
+                    // Full screen is only a way of showing the window: always there.
+                    const bool expected = item->objectName() == "fullScreenAction" ||
+                                          (!disabled.contains("*") && !disabled.contains(item->objectName()));
+                    QVERIFY2(item->isSeparator() || item->isEnabled() == expected, qPrintable(item->objectName()));
+                }
+            }
+            // The buttons follow their actions; the window's own Exit button leaves any panel by closing.
+            QCOMPARE(session.enabled("playButton"), !disabled.contains("*") && !disabled.contains("playAction"));
+            QCOMPARE(session.enabled("rasterButton"), !disabled.contains("*"));
+            QVERIFY(session.enabled("exitButton"));
+        };
+        session.select("galx");
+        check({});
+        session.select("zoom"); // not installed
+        check({"playAction", "customSettingsAction"});
+        session.trigger("viewUninstalledAction");
+        check({"playAction", "customSettingsAction"});
+        session.trigger("viewAllAction");
+        session.select("galx");
+        for (const char* panel :
+             {"rasterDefaultsAction", "auditAction", "maintenanceAction", "editConfigAction", "helpFileAction"}) {
+            session.trigger(panel);
+            check({"*"});
+            for (QPushButton* back : session.window->findChildren<QPushButton*>()) {
+                if (back->isVisible() && back->isEnabled() &&
+                    (back->objectName() == "returnButton" || back->objectName() == "cancelButton"))
+                    back->click();
+            }
+            QVERIFY(!session.panelOpen());
+        }
     }
 
     void altGMeansTheOpenPanelsReturn() {

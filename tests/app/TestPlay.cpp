@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include <csignal>
 
@@ -214,6 +215,26 @@ private:
         return m_session->sandbox.lastRunArguments();
     }
     std::unique_ptr<Session> m_session;
+
+    // While a game runs the window says which and takes no input: a click on Play and keys typed
+    // meanwhile are dropped, never delivered once the game has ended.
+    void inputDuringAGameIsDropped() {
+        writeFile(m_session->sandbox.mamePath() + "standin-control.txt", "play delay 1500\n");
+        QVERIFY(m_session->startWith());
+        m_session->select("galx");
+        QString running;
+        QTimer::singleShot(500, [&] {
+            running = m_session->child<QStatusBar>("statusView")->currentMessage();
+            m_session->click("playButton");
+            m_session->type("zzz");
+        });
+        m_session->click("playButton");
+        QTest::qWait(200);
+        QCOMPARE(readFile(m_session->sandbox.mamePath() + "standin-runs.log").count('\n'), 1);
+        QCOMPARE(m_session->child<QLineEdit>("searchEdit")->text(), QString());
+        QCOMPARE(running, QStringLiteral("Playing Galaxy Raid (galx).  Marqueon waits until the game ends."));
+        QCOMPARE(m_session->child<QStatusBar>("statusView")->currentMessage(), QString());
+    }
 
     // SIGTERM during a game ends the emulator at once and saves the view as Exit does.
     void signalDuringPlay() {

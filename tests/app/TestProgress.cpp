@@ -66,6 +66,12 @@ private slots:
         QCOMPARE(reportsFolder(), files);
         QCOMPARE(s().dialogs.texts(), QStringList{"You cancelled the game list.  The game list was not updated."});
         QCOMPARE(s().panel(1), QStringLiteral("Total Games: 5"));
+        // The window has the keyboard again; the next refresh offers the update again.
+        QTRY_COMPARE(QApplication::activeWindow(), s().window.get());
+        QFile::remove(s().sandbox.mamePath() + "standin-control.txt");
+        s().sandbox.setCatalogue(listing(Games + QList<ListedGame>{{"added", "Added Game"}}));
+        s().trigger("refreshAction");
+        QCOMPARE(s().panel(1), QStringLiteral("Total Games: 6"));
     }
 
     // A whole-collection report cancelled: back to the list, the former report as it was.

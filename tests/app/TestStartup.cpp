@@ -1,13 +1,10 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "gui/common/SplashWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TableRows.h"
 
-#include <QLabel>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -90,26 +87,6 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void splashShowsVersionAndTexts() {
-        gui::SplashWindow splash;
-        splash.show();
-        const auto label = [&](const char* name) {
-            return splash.findChild<QLabel*>(QLatin1String(name));
-        };
-        QCOMPARE(label("versionLabel")->text(), QStringLiteral(" Version " MARQUEON_VERSION_TEXT));
-        QCOMPARE(label("waitLabel")->text(), QStringLiteral("Please wait while Marqueon initializes."));
-        QCOMPARE(label("countCaption")->text(), QStringLiteral("Game Count:"));
-        QCOMPARE(label("stepLabel")->text(), QString());
-        QVERIFY(label("pictureLabel")->pixmap().width() > 0);
-        splash.setCount(1234);
-        QCOMPARE(label("countLabel")->text(), QStringLiteral("1234"));
-        // Every text has room for itself: nothing is cut off.
-        for (QLabel* text : splash.findChildren<QLabel*>()) {
-            if (!text->text().isEmpty())
-                QVERIFY2(text->width() >= text->sizeHint().width(), qPrintable(text->text()));
-        }
-    }
-
     // The copies meet in the user's private runtime folder; whatever else lies at the socket's
     // place, or at the place in the shared temporary folder it had before, never stops a start.
     void singleInstance_data() {
@@ -138,24 +115,18 @@ private slots:
         app::SingleInstance first(sandbox.appPath());
         QVERIFY(!first.activatePrevious());
         first.listen();
-        QSignalSpy asked(&first, &app::SingleInstance::activationRequested);
-        // Another application directory is another installation: the copies do not meet.
-        QVERIFY(!app::SingleInstance(sandbox.root()).activatePrevious());
-        QVERIFY(app::SingleInstance(sandbox.appPath()).activatePrevious());
-        QVERIFY(asked.wait(5000));
-        QFile::remove(shared);
-    }
-
-    void bringToFrontRestoresAMinimisedWindow() {
-        TestSandbox sandbox;
+        // The first copy's window, minimised, comes back to the front when asked.
         ScriptedDialogs dialogs;
         config::AppState state;
         app::MainWindow window(state, dialogs);
+        connect(&first, &app::SingleInstance::activationRequested, &window, &app::MainWindow::bringToFront);
         window.showMinimized();
         QTRY_VERIFY(window.isMinimized());
-        window.bringToFront();
-        QTRY_VERIFY(!window.isMinimized());
-        QVERIFY(window.isVisible());
+        // Another application directory is another installation: the copies do not meet.
+        QVERIFY(!app::SingleInstance(sandbox.root()).activatePrevious());
+        QVERIFY(app::SingleInstance(sandbox.appPath()).activatePrevious());
+        QTRY_VERIFY(!window.isMinimized() && window.isVisible());
+        QFile::remove(shared);
     }
 
     void secondStartEndsAndLeavesOneCopyRunning() {

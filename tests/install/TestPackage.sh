@@ -22,11 +22,13 @@ for field in "Package: marqueon" "Version: $version" "Section: games" "Recommend
 done
 [ "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sort | xargs)" = "./control ./md5sums" ] || fail "maintainer scripts"
 expected=$(LC_ALL=C sort <<EOT
-./usr/bin/marqueon
+./usr/games/marqueon
 ./usr/share/marqueon/retro.txt
 ./usr/share/applications/$id.desktop
 ./usr/share/metainfo/$id.metainfo.xml
-./usr/share/man/man6/marqueon.6
+./usr/share/man/man6/marqueon.6.gz
+./usr/share/doc/marqueon/copyright
+./usr/share/doc/marqueon/changelog.gz
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
 ./usr/share/icons/hicolor/48x48/apps/$id.png
 ./usr/share/icons/hicolor/128x128/apps/$id.png
@@ -39,12 +41,14 @@ contents=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C
 root=$work/root
 dpkg -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
+# Debian's own check of the package, errors and warnings alike (it dislikes being run as root).
+lintian --fail-on error,warning --allow-root "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" ||
   fail "metainfo: $(cat "$work/appstream.log")"
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "the desktop entry's icon"
 
 # A fresh user: no display for the answers on the console, no MARQUEON_HOME.
-home=$work/home data=$work/home/.local/share/marqueon program=$root/usr/bin/marqueon
+home=$work/home data=$work/home/.local/share/marqueon program=$root/usr/games/marqueon
 user=(env -u MARQUEON_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" QT_QPA_PLATFORM=xcb)
 [ "$("${user[@]}" "$program" --version)" = "Marqueon $version" ] || fail "--version"
 help=$("${user[@]}" "$program" --help)

@@ -113,9 +113,12 @@ public:
         return roms.join(u' ');
     }
     void type(const QString& text) const { QTest::keyClicks(child<QLineEdit>("searchEdit"), text); }
+    // The options file's ShutDown section, up to the next section.
     QByteArray shutDownSection() const {
         const QByteArray options = readFile(sandbox.optionsFile());
-        return options.mid(options.indexOf("[ShutDown]"));
+        const qsizetype start = options.indexOf("[ShutDown]");
+        const qsizetype next = options.indexOf("\r\n[", start);
+        return options.mid(start, next < 0 ? -1 : next + 2 - start);
     }
     void clickColumn(gui::GameListView* view, int column) {
         QHeaderView* header = view->header();

@@ -5,7 +5,7 @@ namespace catalogue {
 bool isAvailable(Action action, const WindowState& state) {
     if (state.busy)
         return false;
-    if (action == Action::ExitButton)
+    if (action == Action::ExitButton || action == Action::FullScreen)
         return true;
     if (state.panelOpen)
         return false;

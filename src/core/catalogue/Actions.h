@@ -31,8 +31,9 @@ enum class Action {
     HelpFile,
     Readme,
     About,
+    FullScreen,
 };
-constexpr int ActionCount = int(Action::About) + 1;
+constexpr int ActionCount = int(Action::FullScreen) + 1;
 
 // What the window shows, as far as the actions depend on it.
 struct WindowState {
@@ -45,7 +46,8 @@ struct WindowState {
 
 // Nothing starts a second activity while a panel covers the list or a command runs; only the
 // window's Exit button stays, so that a panel can always be left by closing the window. A
-// game's commands need a game; Play and its custom settings need one that can be played.
+// game's commands need a game; Play and its custom settings need one that can be played. Full
+// screen is only a way of showing the window, and always there.
 bool isAvailable(Action action, const WindowState& state);
 
 } // namespace catalogue

@@ -65,7 +65,9 @@ QString directoryText(const QString& path) {
 
 QString installedDataDirectory(const QString& programDirectory) {
     QDir prefix(programDirectory);
-    if (prefix.dirName() != QStringLiteral("bin") || !prefix.cdUp())
+    // Debian keeps games in PREFIX/games, other programs in PREFIX/bin.
+    const QString folder = prefix.dirName();
+    if ((folder != QStringLiteral("bin") && folder != QStringLiteral("games")) || !prefix.cdUp())
         return QString();
     const QString data = prefix.filePath(QStringLiteral("share/") + ProgramName);
     return QFileInfo(data).isDir() ? directoryText(data) : QString();

@@ -75,7 +75,8 @@ QString directoryText(const QString& path);
 // The program's name on disk: the executable's and its data folders'.
 inline const QString ProgramName = QStringLiteral("marqueon");
 
-// PREFIX/share/marqueon/ for a program in PREFIX/bin/ when that folder exists: an installed copy.
+// PREFIX/share/marqueon/ for a program in PREFIX/games/ (or PREFIX/bin/) when that folder exists:
+// an installed copy.
 // Empty for any other copy.
 QString installedDataDirectory(const QString& programDirectory);
 

@@ -15,6 +15,44 @@ using io::iniText;
 const QString PreferencesSection = QStringLiteral("Preferences");
 const QString DirectoriesSection = QStringLiteral("Directories");
 const QString ShutDown = QStringLiteral("ShutDown");
+const QString WindowSection = QStringLiteral("Window");
+constexpr const char* ColumnKeys[3] = {"AllColumns", "InstalledColumns", "UninstalledColumns"};
+
+// Whole numbers separated by commas; nothing when any is not one.
+std::optional<QList<int>> numbers(const QString& text) {
+    QList<int> values;
+    for (const QString& part : text.split(u',')) {
+        bool ok = false;
+        values << part.trimmed().toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    return values;
+}
+
+QString numbersText(const QList<int>& values) {
+    QStringList parts;
+    for (int value : values)
+        parts << QString::number(value);
+    return parts.join(u',');
+}
+
+// The window's keys are Marqueon's own: a value it cannot read is only a layout forgotten, never
+// a damaged file.
+WindowLayout readWindowLayout(const io::IniFile& ini) {
+    WindowLayout layout;
+    const auto text = [&](const char* key) {
+        return ini.value(WindowSection, QLatin1String(key), QString());
+    };
+    if (const std::optional<QList<int>> place = numbers(text("Geometry")); place && place->size() == 4)
+        layout.geometry = QRect((*place)[0], (*place)[1], (*place)[2], (*place)[3]);
+    layout.maximized = toBoolean(text("Maximized")).value_or(false);
+    if (const std::optional<QList<int>> sizes = numbers(text("Splitter")); sizes && sizes->size() == 2)
+        layout.splitter = *sizes;
+    for (size_t list = 0; list < layout.columns.size(); ++list)
+        layout.columns[list] = text(ColumnKeys[list]);
+    return layout;
+}
 
 constexpr qint64 IntMin = std::numeric_limits<qint32>::min();
 constexpr qint64 IntMax = std::numeric_limits<qint32>::max();
@@ -44,6 +82,7 @@ public:
         : m_file(file) {}
 
     const QString& problem() const { return m_problem; }
+    const io::IniFile& file() const { return m_file; }
 
     QString text(const QString& section, const char* key, const QString& fallback = QString()) {
         return m_file.value(section, QLatin1String(key), fallback);
@@ -136,6 +175,7 @@ bool readOptions(const QString& file, AppState& state, SavedView& view, QString*
         saved.sortOrder = int(ini.number(ShutDown, ListKeys[list][2], 0, IntMin, IntMax));
     }
     view.screenShots = ini.boolean(ShutDown, "ScreenShots", false);
+    view.window = readWindowLayout(ini.file());
     if (problem)
         *problem = ini.problem();
     return ini.problem().isEmpty();
@@ -181,6 +221,15 @@ bool writeShutDown(const QString& file, const SavedView& view) {
         shutDown.write(ListKeys[list][2], iniText(qint64(state.sortOrder)));
     }
     shutDown.write("ScreenShots", iniText(view.screenShots));
+    const WindowLayout& layout = view.window;
+    OptionWriter window(ini, WindowSection);
+    const QRect& place = layout.geometry;
+    window.write("Geometry", place.isValid() ? numbersText({place.x(), place.y(), place.width(), place.height()})
+                                             : QString());
+    window.write("Maximized", iniText(layout.maximized));
+    window.write("Splitter", numbersText(layout.splitter));
+    for (size_t list = 0; list < layout.columns.size(); ++list)
+        window.write(ColumnKeys[list], layout.columns[list]);
     return ini.save();
 }
 

@@ -30,7 +30,8 @@ QString damagedOptionsMessage(const QString& problem);
 // setup stores what it was given. False when the file could not be written.
 bool writeSetup(const QString& file, const AppState& state);
 
-// Writes the ShutDown section in its fixed key order. False when the file could not be written.
+// Writes the ShutDown section in its fixed key order, then the window's own section, in one step.
+// False when the file could not be written.
 bool writeShutDown(const QString& file, const SavedView& view);
 
 } // namespace config

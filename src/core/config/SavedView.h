@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -26,12 +28,25 @@ struct ListState {
     bool operator==(const ListState&) const = default;
 };
 
+// How the main window was left, in a section of the options file of its own ("Window") that the
+// classic keys never touch: its place and size on the screen, the split between the lists and
+// the picture, and each list's columns.
+struct WindowLayout {
+    QRect geometry;                 // the window's normal place and size; empty: the first size
+    bool maximized = false;
+    QList<int> splitter;            // the lists' and the picture's widths
+    std::array<QString, 3> columns; // each list's columns, as the list writes them
+
+    bool operator==(const WindowLayout&) const = default;
+};
+
 // The main window's last view, kept in the options file's ShutDown section.
 struct SavedView {
     QString mameDate; // the emulator file's date when the catalogue was last built
     GameView gameView = GameView::All;
     std::array<ListState, 3> lists;
     bool screenShots = false;
+    WindowLayout window;
 
     ListState& list(GameView view) { return lists[size_t(view)]; }
     const ListState& list(GameView view) const { return lists[size_t(view)]; }

@@ -2,6 +2,7 @@
 
 #include "core/exec/CommandRunner.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -22,6 +23,39 @@ namespace {
 std::atomic<bool> g_stopping = false;
 
 } // namespace
+
+InputDrop::InputDrop(std::function<bool()> takesInput)
+    : m_takesInput(std::move(takesInput)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputDrop::~InputDrop() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool InputDrop::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+        return !(m_takesInput && m_takesInput());
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
 
 void stopRunning(bool stop) {
     g_stopping = stop;
@@ -122,13 +156,10 @@ ChildEnd runChild(QProcess& process, RunObserver* observer, const std::function<
         started();
     if (process.state() != QProcess::NotRunning) {
         ticks.start();
-        // User input waits until the run is over, unless the observer's window takes it (and
-        // keeps it from the rest by being modal).
-        while (!ended) {
-            const bool input = observer && observer->takesInput();
-            loop.processEvents((input ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
-                               QEventLoop::WaitForMoreEvents);
-        }
+        // The observer's window may take input (and keeps it from the rest by being modal).
+        const InputDrop dropped([observer] { return observer && observer->takesInput(); });
+        while (!ended)
+            loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     end.errors += process.readAllStandardError();
     return end;

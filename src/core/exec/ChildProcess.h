@@ -3,6 +3,7 @@
 #include "core/exec/Command.h"
 
 #include <QByteArray>
+#include <QObject>
 
 #include <functional>
 
@@ -37,6 +38,21 @@ struct ChildEnd {
 // be); processOutput takes output that arrives through QProcess's own channel.
 ChildEnd runChild(QProcess& process, RunObserver* observer, const std::function<void()>& started,
                   const std::function<void()>& processOutput);
+
+// While it lives, the user's input (keys, clicks, wheel, touch) is dropped, unless takesInput
+// says that a window that takes it shows (the wait window's Cancel): it is never delivered
+// late, so a click on Play during a game does not start the game again once it ends.
+class InputDrop : public QObject {
+public:
+    explicit InputDrop(std::function<bool()> takesInput = {});
+    ~InputDrop() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<bool()> m_takesInput;
+};
 
 // Marqueon is ending (a signal): a running child is ended as by Cancel, and no other starts.
 // Safe in a signal handler. (Tests take it back with false.)

@@ -35,6 +35,10 @@ bool writeText(const QString& path, const QString& text) {
     return replaceFile(path, text.toLatin1());
 }
 
+QString withCrLf(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
+}
+
 bool writeLines(const QString& path, const QStringList& lines) {
     QString text;
     for (const QString& line : lines)

@@ -18,6 +18,9 @@ std::optional<QStringList> readLines(const QString& path);
 // Replaces the file as a whole with the text exactly as given; never leaves it half-written.
 bool writeText(const QString& path, const QString& text);
 
+// The text with every line end (LF or CR LF) made CR LF.
+QString withCrLf(QString text);
+
 // Replaces the file as a whole: each line followed by CR LF.
 bool writeLines(const QString& path, const QStringList& lines);
 

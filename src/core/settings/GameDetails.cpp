@@ -14,6 +14,19 @@ const QString NotInstalled = QStringLiteral("Not Installed");
 
 } // namespace
 
+PlayVerdict playVerdict(const catalogue::GameRecord* game, config::GameView list, const exec::Emulator& emulator) {
+    if (list == config::GameView::Uninstalled)
+        return PlayVerdict::NotInstalled;
+    if (!game)
+        return PlayVerdict::NoGame;
+    if (!exec::isPlainGameName(game->romName()))
+        return PlayVerdict::UnusableName;
+    // The installed list holds what was installed when it was filled.
+    if (list == config::GameView::All && !emulator.isInstalled(game->romName()))
+        return PlayVerdict::NotInstalled;
+    return PlayVerdict::Play;
+}
+
 GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
                          const exec::Emulator& emulator) {
     GameDetails details;
@@ -26,11 +39,11 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
                         QFileInfo::exists(state.settingsPath() + customFileName(game.romName()));
     switch (list) {
     case config::GameView::All:
-        details.canPlay = custom || emulator.isInstalled(game.romName());
-        details.settings = custom ? CustomSettings : details.canPlay ? DefaultSettings : NotInstalled;
+        details.settings = custom                                ? CustomSettings
+                           : emulator.isInstalled(game.romName()) ? DefaultSettings
+                                                                  : NotInstalled;
         break;
     case config::GameView::Installed:
-        details.canPlay = true;
         details.settings = custom ? CustomSettings : DefaultSettings;
         break;
     case config::GameView::Uninstalled:
@@ -38,6 +51,7 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
         break;
     }
 
+    details.canPlay = playVerdict(&game, list, emulator) == PlayVerdict::Play;
     const QString parent = game.parentName();
     const QString picture = state.preferences.cloneShots && !parent.isEmpty() ? parent : game.romName();
     details.screenShot = emulator.screenShot(picture);

@@ -18,9 +18,19 @@ struct GameDetails {
     QString screenShot; // the picture to show: the game's, or with clone pictures on its parent's
 };
 
+// Whether Play starts the selected game from the list it is shown in, and if not, why: the one
+// rule for both the Play command's availability and what it does.
+enum class PlayVerdict {
+    Play,
+    NotInstalled, // the uninstalled list, or a game of the all-games list without its ROM set
+    NoGame,
+    UnusableName, // a name the emulator does not use (a catalogue someone edited)
+};
+PlayVerdict playVerdict(const catalogue::GameRecord* game, config::GameView list, const exec::Emulator& emulator);
+
 // The details of a game in one of the lists. In the all-games list a game with a custom
-// settings file reads "Custom Settings", one whose archive is missing "Not Installed" and
-// cannot be played; the installed list's games always can, the uninstalled list's never.
+// settings file reads "Custom Settings", one whose archive is missing "Not Installed"; whether
+// it can be played is playVerdict()'s.
 GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
                          const exec::Emulator& emulator);
 

@@ -36,10 +36,6 @@ QString SettingsSession::customFile() const {
     return m_state.settingsPath() + customFileName(m_customRom);
 }
 
-bool SettingsSession::hasCustomSettings(const QString& romName) const {
-    return exec::isPlainGameName(romName) && QFile::exists(m_state.settingsPath() + customFileName(romName));
-}
-
 PanelContent SettingsSession::showRecord(Editing editing, SettingsKind kind, ReadResult read,
                                          const SettingsForm& shown) {
     PanelContent content;

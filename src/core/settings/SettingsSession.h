@@ -48,7 +48,6 @@ public:
     // The command line a game starts with, from its settings.
     PlayLine playLine(const QString& romName, const QString& videoType);
 
-    bool hasCustomSettings(const QString& romName) const;
 
 private:
     QString defaultsFile(SettingsKind kind) const;

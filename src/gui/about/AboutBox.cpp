@@ -9,6 +9,9 @@
 #include "gui/common/Twips.h"
 
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -16,11 +19,10 @@
 namespace gui {
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText); // the emulator's banner is shown here
-    label->setGeometry(geometry);
     label->setWordWrap(true);
     return label;
 }
@@ -34,44 +36,71 @@ AboutBox::AboutBox(const exec::Emulator& emulator, EmulatorRunner& runner, QWidg
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Marqueon"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(twipsSize(6240, 4200));
 
-    m_marquee = label(this, "marquee", QString(), twipsRect(240, 240, 1440, 1440));
-    m_marquee->setPixmap(marqueePicture(m_marquee->size()));
-    m_starField = label(this, "starField", QString(), m_marquee->geometry());
+    m_marquee = new MarqueeView(this);
+    m_marquee->setMinimumSize(twipsSize(1440, 1440));
+    m_starField = new QLabel(this);
+    m_starField->setObjectName(QStringLiteral("starField"));
+    m_starField->setFixedSize(twipsSize(1440, 1440));
     m_starField->setPixmap(starFieldPicture(m_starField->size()));
     m_starField->hide();
 
-    QLabel* title = label(this, "titleLabel", QStringLiteral("Marqueon"), twipsRect(1920, 240, 4080, 420));
+    QLabel* title = label(this, "titleLabel", QStringLiteral("Marqueon"));
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
     font.setBold(true);
     title->setFont(font);
-    label(this, "versionLabel",
-          QStringLiteral("Version %1.%2.%3")
-              .arg(MARQUEON_VERSION_MAJOR)
-              .arg(MARQUEON_VERSION_MINOR)
-              .arg(MARQUEON_VERSION_PATCH),
-          twipsRect(1920, 720, 4080, 300));
-    m_emulatorVersionLabel = label(this, "emulatorVersionLabel", QString(), twipsRect(1920, 1080, 4080, 300));
-    m_creditLabel = label(this, "creditLabel", QStringLiteral("A front end for the arcade emulator M.A.M.E."),
-                          twipsRect(1920, 1440, 4080, 300));
+    QLabel* version = label(this, "versionLabel",
+                            QStringLiteral("Version %1.%2.%3")
+                                .arg(MARQUEON_VERSION_MAJOR)
+                                .arg(MARQUEON_VERSION_MINOR)
+                                .arg(MARQUEON_VERSION_PATCH));
+    m_emulatorVersionLabel = label(this, "emulatorVersionLabel", QString());
+    m_creditLabel = label(this, "creditLabel", QStringLiteral("A front end for the arcade emulator M.A.M.E."));
     m_creditLabel->installEventFilter(this);
-    label(this, "rightsLabel",
-          QStringLiteral("Marqueon starts the emulator; the emulator and the games are the works of their own makers."),
-          twipsRect(240, 1920, 5760, 600));
-    label(this, "copyrightLabel", QStringLiteral("Free to use, share and change."), twipsRect(240, 2580, 5760, 300));
+    QLabel* rights = label(
+        this, "rightsLabel",
+        QStringLiteral("Marqueon starts the emulator; the emulator and the games are the works of their own makers."));
+    QLabel* copyright = label(this, "copyrightLabel", QStringLiteral("Free to use, share and change."));
 
     m_versionButton = new QPushButton(QStringLiteral("M.A.M.E."), this);
     m_versionButton->setObjectName(QStringLiteral("versionButton"));
     m_versionButton->setToolTip(QStringLiteral("Show current version of M.A.M.E."));
-    m_versionButton->setGeometry(twipsRect(240, 3360, 1560, 420));
+    m_versionButton->setMinimumSize(m_versionButton->sizeHint().expandedTo(twipsSize(1560, 420)));
     m_versionButton->setAutoDefault(true);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setToolTip(QStringLiteral("Return to Marqueon"));
-    m_okButton->setGeometry(twipsRect(4440, 3360, 1560, 420));
+    m_okButton->setMinimumSize(m_okButton->sizeHint().expandedTo(twipsSize(1560, 420)));
     m_okButton->setDefault(true);
+
+    // Laid out, so that every text keeps its whole width in any font and screen scale.
+    auto* picture = new QGridLayout;
+    picture->addWidget(m_marquee, 0, 0);
+    picture->addWidget(m_starField, 0, 0);
+    auto* titles = new QVBoxLayout;
+    for (QLabel* line : {title, version, m_emulatorVersionLabel, m_creditLabel})
+        titles->addWidget(line);
+    titles->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(twips(240));
+    top->addLayout(picture);
+    top->addLayout(titles, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_versionButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_okButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(240), twips(240), twips(240), twips(240));
+    layout->addLayout(top);
+    layout->addWidget(rights);
+    layout->addWidget(copyright);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    // At least the design size, and as large as the texts need.
+    layout->addSpacerItem(new QSpacerItem(twips(5760), 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(twipsSize(6240, 4200).expandedTo(sizeHint()));
 
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_versionButton, &QPushButton::clicked, this, &AboutBox::showEmulatorVersion);

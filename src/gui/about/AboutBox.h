@@ -27,7 +27,7 @@ private:
 
     const exec::Emulator& m_emulator;
     EmulatorRunner& m_runner;
-    QLabel* m_marquee;
+    QWidget* m_marquee;
     QLabel* m_starField;
     QLabel* m_creditLabel;
     QLabel* m_emulatorVersionLabel;

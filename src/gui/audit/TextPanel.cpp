@@ -58,15 +58,10 @@ void TextPanel::setEditable(bool editable) {
     m_textBox->setReadOnly(!editable);
 }
 
-void TextPanel::select(qsizetype start, qsizetype end) {
-    // The text box keeps one character per line end where text() has two.
-    const QString full = text();
-    const auto shown = [&](qsizetype index) {
-        return int(index - QStringView(full).left(index).count(u'\r'));
-    };
+void TextPanel::select(int start, int end) {
     QTextCursor cursor = m_textBox->textCursor();
-    cursor.setPosition(shown(start));
-    cursor.setPosition(shown(end), QTextCursor::KeepAnchor);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
     m_textBox->setTextCursor(cursor);
 }
 

@@ -14,13 +14,13 @@ class TextPanel : public QGroupBox {
 public:
     explicit TextPanel(QWidget* parent = nullptr);
 
-    // The text as Marqueon keeps it, lines ended by CR LF.
+    // The text as the user edited it, lines ended by CR LF as Marqueon's files have them.
     QString text() const;
     void setText(const QString& text);
     void setEditable(bool editable);
 
-    // Selects characters [start, end) of text(), counting CR LF as two as text() does.
-    void select(qsizetype start, qsizetype end);
+    // Selects characters [start, end) of the text shown, where every line end is one character.
+    void select(int start, int end);
 
     QPushButton* returnButton() const { return m_returnButton; }
     QPushButton* findButton() const { return m_findButton; }

@@ -2,29 +2,44 @@
 
 #include "core/catalogue/GameListModel.h"
 #include "gui/catalogue/GameListView.h"
+#include "gui/common/PictureView.h"
 #include "gui/common/Twips.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QImage>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 namespace gui {
 namespace {
-constexpr int ListLeft = 120;
-constexpr int SearchTop = 280;
-constexpr int SearchHeight = 345;
-constexpr int ListTop = 690;
-constexpr int ListHeight = 4710;
-constexpr int WideList = 7785;
-constexpr int NarrowList = 2865;
+
+// At the window's first size: lists 2865 twips wide beside a picture of 4760.
+constexpr int ListWidth = 2865;
+constexpr int PictureWidth = 4760;
 
 QString findKeys() {
     return QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText);
 }
+
+// Widgets that lie one over the other, the one raised last in front.
+QWidget* pile(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* holder = new QWidget(parent);
+    auto* layout = new QGridLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets) {
+        widget->setParent(holder);
+        layout->addWidget(widget, 0, 0);
+    }
+    return holder;
+}
+
 } // namespace
 
 GameListPanel::GameListPanel(QWidget* parent)
@@ -58,18 +73,6 @@ GameListPanel::GameListPanel(QWidget* parent)
         m_searchEdit->selectAll();
     });
 
-    m_screenShot = new QLabel(this);
-    m_screenShot->setObjectName(QStringLiteral("screenShot"));
-    m_screenShot->setGeometry(twipsRect(3200, 280, 4760, 4760));
-    m_screenShot->setAlignment(Qt::AlignCenter);
-
-    m_noScreenShotLabel = new QLabel(QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"), this);
-    m_noScreenShotLabel->setObjectName(QStringLiteral("noScreenShotLabel"));
-    m_noScreenShotLabel->setGeometry(m_screenShot->geometry());
-    m_noScreenShotLabel->setAlignment(Qt::AlignCenter);
-    m_noScreenShotLabel->setWordWrap(true);
-    m_noScreenShotLabel->hide();
-
     m_lists = {new GameListView(QStringLiteral("allList"), this),
                new GameListView(QStringLiteral("installedList"), this),
                new GameListView(QStringLiteral("uninstalledList"), this)};
@@ -82,7 +85,33 @@ GameListPanel::GameListPanel(QWidget* parent)
         connect(list->games(), &QAbstractItemModel::rowsInserted, this, changed);
         connect(list->games(), &QAbstractItemModel::rowsRemoved, this, changed);
     }
-    setScreenShotRoom(false);
+
+    m_screenShot = new PictureView(this);
+    m_screenShot->setObjectName(QStringLiteral("screenShot"));
+    m_noScreenShotLabel = new QLabel(QStringLiteral("THERE IS NO SCREEN SHOT FOR THIS GAME"), this);
+    m_noScreenShotLabel->setObjectName(QStringLiteral("noScreenShotLabel"));
+    m_noScreenShotLabel->setAlignment(Qt::AlignCenter);
+    m_noScreenShotLabel->setWordWrap(true);
+    m_noScreenShotLabel->hide();
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("pictureSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(pile(m_splitter, {m_lists[0], m_lists[1], m_lists[2]}));
+    m_pictureArea = pile(m_splitter, {m_screenShot, m_noScreenShotLabel});
+    m_splitter->addWidget(m_pictureArea);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    m_pictureSizes = {twips(ListWidth), twips(PictureWidth)};
+
+    auto* search = new QHBoxLayout;
+    search->addWidget(m_searchEdit, 1);
+    search->addWidget(m_matchCountLabel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(60), twips(60), twips(60), twips(60));
+    layout->addLayout(search);
+    layout->addWidget(m_splitter, 1);
+    m_pictureArea->hide();
 }
 
 void GameListPanel::showList(config::GameView view) {
@@ -95,10 +124,26 @@ void GameListPanel::showList(config::GameView view) {
 }
 
 void GameListPanel::setScreenShotRoom(bool room) {
-    m_listWidth = room ? NarrowList : WideList;
-    for (GameListView* list : m_lists)
-        list->setGeometry(twipsRect(ListLeft, ListTop, m_listWidth, ListHeight));
-    placeSearch(m_matchCountLabel->width());
+    const bool shown = !m_pictureArea->isHidden();
+    if (room == shown)
+        return;
+    if (const QList<int> sizes = m_splitter->sizes(); shown && sizes.value(0) > 0 && sizes.value(1) > 0)
+        m_pictureSizes = sizes;
+    m_pictureArea->setVisible(room);
+    if (room)
+        m_splitter->setSizes(m_pictureSizes);
+}
+
+QList<int> GameListPanel::splitterSizes() const {
+    return m_pictureArea->isHidden() ? m_pictureSizes : m_splitter->sizes();
+}
+
+void GameListPanel::setSplitterSizes(const QList<int>& sizes) {
+    if (sizes.size() != 2 || sizes[0] <= 0 || sizes[1] <= 0)
+        return;
+    m_pictureSizes = sizes;
+    if (!m_pictureArea->isHidden())
+        m_splitter->setSizes(sizes);
 }
 
 // How many games the search shows of how many the list holds, e.g. "12 of 17,590".
@@ -110,29 +155,34 @@ void GameListPanel::showMatches() {
     m_matchCountLabel->setText(QStringLiteral("%1 of %2").arg(english.toString(m_shown->shownCount()), total));
     // As wide as the count can grow, so that the box keeps its width while the user types.
     const QString widest = QStringLiteral("%1 of %1").arg(total);
-    const int width = m_matchCountLabel->fontMetrics().horizontalAdvance(widest) + twips(120);
-    if (width != m_matchCountLabel->width())
-        placeSearch(width);
+    m_matchCountLabel->setMinimumWidth(m_matchCountLabel->fontMetrics().horizontalAdvance(widest) + twips(120));
 }
 
-// The count at the right end of the row above the list, and the box taking the rest.
-void GameListPanel::placeSearch(int countWidth) {
-    const QRect row = twipsRect(ListLeft, SearchTop, m_listWidth, SearchHeight);
-    m_matchCountLabel->setGeometry(row.right() + 1 - countWidth, row.top(), countWidth, row.height());
-    m_searchEdit->setGeometry(row.left(), row.top(), row.width() - countWidth, row.height());
-    // Beside the screen shot the box is too narrow to say what it searches; its tool tip does.
+void GameListPanel::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    choosePlaceholder();
+}
+
+// A narrow box cannot say what it searches; its tool tip does.
+void GameListPanel::choosePlaceholder() {
     const QString placeholder = QStringLiteral("Find: name, ROM, maker or year");
     const bool fits = m_searchEdit->fontMetrics().horizontalAdvance(placeholder) < m_searchEdit->width() - twips(180);
     m_searchEdit->setPlaceholderText(fits ? placeholder : QStringLiteral("Find (%1)").arg(findKeys()));
 }
 
 bool GameListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_searchEdit && event->type() == QEvent::Resize)
+        choosePlaceholder();
     if (watched == m_searchEdit && event->type() == QEvent::KeyPress && m_shown) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape)
             m_searchEdit->clear();
         if (key == Qt::Key_Escape || key == Qt::Key_Down) {
             m_shown->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit returnPressed();
             return true;
         }
     }
@@ -142,17 +192,13 @@ bool GameListPanel::eventFilter(QObject* watched, QEvent* event) {
 void GameListPanel::showPicture(const QString& path) {
     // Only a regular file is opened: a named pipe there would never answer.
     if (!QFileInfo(path).isFile()) {
-        m_screenShot->setPixmap(QPixmap());
+        m_screenShot->clear();
         m_noScreenShotLabel->show();
         return;
     }
     m_noScreenShotLabel->hide();
     // A file that is no readable picture shows as an empty picture, without a message.
-    const QImage picture(path);
-    m_screenShot->setPixmap(
-        picture.isNull()
-            ? QPixmap()
-            : QPixmap::fromImage(picture.scaled(m_screenShot->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_screenShot->setPicture(QImageReader(path).read());
 }
 
 void GameListPanel::hideNotice() {
@@ -160,7 +206,7 @@ void GameListPanel::hideNotice() {
 }
 
 void GameListPanel::clearPicture() {
-    m_screenShot->setPixmap(QPixmap());
+    m_screenShot->clear();
     m_noScreenShotLabel->hide();
 }
 

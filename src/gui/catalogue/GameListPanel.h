@@ -8,15 +8,17 @@
 
 class QLabel;
 class QLineEdit;
+class QSplitter;
 
 namespace gui {
 
 class GameListView;
+class PictureView;
 
 // The frame holding the three game lists, the search box above them that narrows the list shown
-// (one search for all three), and beside them the selected game's screen shot. Its caption
-// names the list shown. Ctrl+F anywhere in the window goes to the search box; Escape there
-// empties it and Down goes back to the list.
+// (one search for all three), and beside them, past a splitter, the selected game's screen shot.
+// Its caption names the list shown. Ctrl+F anywhere in the window goes to the search box; Escape
+// there empties it, Down goes back to the list and Return plays the selected game.
 class GameListPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -28,7 +30,7 @@ public:
     // Brings one list in front of the other two, narrowed by the search, and names it in the caption.
     void showList(config::GameView view);
 
-    // Narrow lists leave room for the screen shot; wide ones cover it.
+    // The screen shot beside the lists, or the lists alone, as wide as the frame.
     void setScreenShotRoom(bool room);
 
     // The picture at the path, or the "no screen shot" notice when there is no such file.
@@ -37,20 +39,31 @@ public:
     // No picture and no notice: the search left no game to show one for.
     void clearPicture();
 
+    // The widths of the lists and the picture beside them, as the user left them.
+    QList<int> splitterSizes() const;
+    void setSplitterSizes(const QList<int>& sizes);
+
+signals:
+    // Return in the search box.
+    void returnPressed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showMatches();
-    void placeSearch(int countWidth);
+    void choosePlaceholder();
 
     std::array<GameListView*, 3> m_lists;
     GameListView* m_shown = nullptr;
     QLineEdit* m_searchEdit;
     QLabel* m_matchCountLabel;
-    QLabel* m_screenShot;
+    QSplitter* m_splitter;
+    QWidget* m_pictureArea;
+    PictureView* m_screenShot;
     QLabel* m_noScreenShotLabel;
-    int m_listWidth = 0; // in twips
+    QList<int> m_pictureSizes; // the splitter's sizes while the picture shows
 };
 
 } // namespace gui

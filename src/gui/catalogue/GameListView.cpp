@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace gui {
@@ -31,8 +33,12 @@ GameListView::GameListView(const QString& name, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setSectionsClickable(true);
+    header()->setSectionsMovable(true);
     header()->setSortIndicatorShown(false);
     header()->setStretchLastSection(false);
+    // The heading's own menu shows and hides columns.
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QHeaderView::customContextMenuRequested, this, &GameListView::showColumnMenu);
     for (int column = 0; column < catalogue::GameRecord::FieldCount; ++column)
         header()->resizeSection(column, twips(ColumnWidths[column]));
 
@@ -115,6 +121,68 @@ void GameListView::sortBy(int column, int order) {
 void GameListView::scrollToSelected() {
     if (currentIndex().isValid())
         scrollTo(currentIndex());
+}
+
+QString GameListView::columnLayout() const {
+    QStringList columns;
+    for (int visual = 0; visual < header()->count(); ++visual) {
+        const int column = header()->logicalIndex(visual);
+        columns << QStringLiteral("%1:%2%3")
+                       .arg(column)
+                       .arg(header()->sectionSize(column))
+                       .arg(header()->isSectionHidden(column) ? QStringLiteral("h") : QString());
+    }
+    return columns.join(u',');
+}
+
+void GameListView::setColumnLayout(const QString& text) {
+    struct Column {
+        int column;
+        int width;
+        bool hidden;
+    };
+    QList<Column> columns;
+    QSet<int> seen;
+    for (const QString& entry : text.split(u',', Qt::SkipEmptyParts)) {
+        bool columnOk = false, widthOk = false;
+        const QString width = entry.section(u':', 1);
+        const bool hidden = width.endsWith(u'h');
+        const Column read{entry.section(u':', 0, 0).toInt(&columnOk), QString(width).remove(u'h').toInt(&widthOk),
+                          hidden};
+        // A hidden column has no width to keep.
+        if (!columnOk || !widthOk || read.column < 0 || read.column >= header()->count() ||
+            (read.width <= 0 && !hidden) || seen.contains(read.column))
+            return;
+        seen.insert(read.column);
+        columns.append(read);
+    }
+    // A list must keep a column to show.
+    if (columns.isEmpty() || std::all_of(columns.cbegin(), columns.cend(), [](const Column& c) { return c.hidden; }))
+        return;
+    for (int place = 0; place < columns.size(); ++place) {
+        const Column& each = columns[place];
+        header()->moveSection(header()->visualIndex(each.column), place);
+        if (each.width > 0)
+            header()->resizeSection(each.column, each.width);
+        header()->setSectionHidden(each.column, each.hidden);
+    }
+}
+
+void GameListView::showColumnMenu(const QPoint& position) {
+    QMenu menu(this);
+    int shown = 0;
+    for (int column = 0; column < header()->count(); ++column)
+        shown += header()->isSectionHidden(column) ? 0 : 1;
+    for (int visual = 0; visual < header()->count(); ++visual) {
+        const int column = header()->logicalIndex(visual);
+        QAction* item = menu.addAction(model()->headerData(column, Qt::Horizontal).toString());
+        item->setCheckable(true);
+        item->setChecked(!header()->isSectionHidden(column));
+        // The last column shown stays.
+        item->setEnabled(!item->isChecked() || shown > 1);
+        connect(item, &QAction::toggled, this, [this, column](bool on) { header()->setSectionHidden(column, !on); });
+    }
+    menu.exec(header()->mapToGlobal(position));
 }
 
 void GameListView::showStarField(const QPixmap& picture) {

@@ -41,6 +41,11 @@ public:
     void sortBy(int column, int order);
     void scrollToSelected();
 
+    // The columns as the user left them (order, widths, hidden ones) as text for the options
+    // file: "0:220,1:40,5:147h,..." in the order shown. A text that is no such layout is ignored.
+    QString columnLayout() const;
+    void setColumnLayout(const QString& text);
+
     // The star field (a picture behind white text) or plain colours (0x00BBGGRR).
     void showStarField(const QPixmap& picture);
     void showColours(quint32 background, quint32 text);
@@ -57,6 +62,7 @@ protected:
 
 private:
     void select(int shownRow);
+    void showColumnMenu(const QPoint& position);
 
     catalogue::GameListModel* m_model;
     QLabel* m_noMatchLabel;

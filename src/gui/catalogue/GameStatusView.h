@@ -13,7 +13,9 @@ struct GameDetails;
 namespace gui {
 
 // The status bar under the lists: the shown list's game count and the selected game's name,
-// ROM name, origin, orientation and settings. While some panels are open a blank bar covers it.
+// ROM name, origin, orientation and settings. A text too long for its panel ends in "..." and
+// shows whole in the panel's tool tip. While some panels are open a blank bar covers it; while a
+// game runs it says which.
 class GameStatusView : public QStatusBar {
     Q_OBJECT
 public:
@@ -28,13 +30,19 @@ public:
     void clearAll();
 
     void setCovered(bool covered);
-    bool isCovered() const;
+    // The game that runs, over the panels until it ends (then empty text).
+    void showRunning(const QString& description, const QString& romName);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setPanel(size_t panel, const QString& text);
+    void fit(size_t panel);
+
     std::array<QLabel*, 6> m_panels;
+    std::array<QString, 6> m_texts; // whole, as the panels would show them with room enough
     QWidget* m_cover;
 };
 

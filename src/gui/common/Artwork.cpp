@@ -1,45 +1,67 @@
 #include "gui/common/Artwork.h"
 
-#include <QFontMetricsF>
+#include "gui/common/Twips.h"
+
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRandomGenerator>
 
 namespace gui {
 
-QPixmap marqueePicture(QSize size) {
-    QPixmap picture(size);
-    QPainter painter(&picture);
+void paintMarquee(QPainter& painter, const QRectF& area) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(0, 0), size);
-
+    painter.setRenderHint(QPainter::TextAntialiasing);
     QLinearGradient sky(area.topLeft(), area.bottomLeft());
     sky.setColorAt(0.0, QColor(24, 8, 64));
     sky.setColorAt(1.0, QColor(120, 16, 72));
     painter.fillRect(area, sky);
 
-    // A row of bulbs along each edge, as on a cabinet's lit header.
-    const qreal step = 14.0;
+    // A row of bulbs along each edge, as on a cabinet's lit header; they grow with the picture.
+    const qreal bulb = qMax<qreal>(2.0, area.height() / 17.0);
+    const qreal step = bulb * 4.7;
     painter.setPen(Qt::NoPen);
-    for (qreal x = step / 2; x < area.width(); x += step) {
-        painter.setBrush(QColor(255, 214, 90));
-        painter.drawEllipse(QPointF(x, 6), 3, 3);
-        painter.drawEllipse(QPointF(x, area.height() - 6), 3, 3);
+    painter.setBrush(QColor(255, 214, 90));
+    for (qreal x = area.left() + step / 2; x < area.right(); x += step) {
+        painter.drawEllipse(QPointF(x, area.top() + bulb * 2), bulb, bulb);
+        painter.drawEllipse(QPointF(x, area.bottom() - bulb * 2), bulb, bulb);
     }
 
+    // The name as large as the picture allows, in height and in width; drawn as a path, so it
+    // stays sharp at any size and screen density.
     QFont font(QStringLiteral("Sans Serif"));
     font.setBold(true);
-    font.setPixelSize(100);
-    // As large as the picture allows, in height and in width.
-    const qreal fit = qMin(area.height() * 0.38 / 100.0,
-                           area.width() * 0.86 / QFontMetricsF(font).horizontalAdvance(QStringLiteral("MARQUEON")));
-    font.setPixelSize(qMax(6, int(100 * fit)));
-    painter.setFont(font);
-    painter.setPen(QColor(40, 0, 20));
-    painter.drawText(area.translated(3, 3), Qt::AlignCenter, QStringLiteral("MARQUEON"));
-    painter.setPen(QColor(255, 236, 150));
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("MARQUEON"));
-    return picture;
+    font.setPointSizeF(100);
+    QPainterPath name;
+    name.addText(0, 0, font, QStringLiteral("MARQUEON"));
+    const QRectF bounds = name.boundingRect();
+    const qreal scale = qMin(area.height() * 0.38 / bounds.height(), area.width() * 0.86 / bounds.width());
+    QTransform place;
+    place.translate(area.center().x() - bounds.center().x() * scale, area.center().y() - bounds.center().y() * scale);
+    place.scale(scale, scale);
+    const QPainterPath shown = place.map(name);
+    painter.setBrush(QColor(40, 0, 20));
+    painter.drawPath(shown.translated(qMax<qreal>(1.0, area.height() / 50), qMax<qreal>(1.0, area.height() / 50)));
+    painter.setBrush(QColor(255, 236, 150));
+    painter.drawPath(shown);
+    painter.restore();
+}
+
+MarqueeView::MarqueeView(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("marquee"));
+    setMinimumSize(twipsSize(1560, 780));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize MarqueeView::sizeHint() const {
+    return minimumSize();
+}
+
+void MarqueeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintMarquee(painter, rect());
 }
 
 QPixmap starFieldPicture(QSize size) {

@@ -1,5 +1,6 @@
 #include "gui/common/BackgroundWork.h"
 
+#include "core/exec/ChildProcess.h"
 #include "core/exec/Progress.h"
 
 #include <QEventLoop>
@@ -24,10 +25,9 @@ void runAside(const std::function<void()>& work, const std::function<void()>& ti
             tick();
     });
     ticks.start();
-    while (!done) {
-        loop.processEvents((progress.takesInput() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents) |
-                           QEventLoop::WaitForMoreEvents);
-    }
+    const exec::InputDrop dropped([&progress] { return progress.takesInput(); });
+    while (!done)
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     worker.join();
     if (tick)
         tick();

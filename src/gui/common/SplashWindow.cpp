@@ -22,7 +22,6 @@ SplashWindow::SplashWindow(QWidget* parent)
     : ProgressWindow(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("splashWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
-    setFixedSize(twipsSize(6000, 4200));
     setStyleSheet(QStringLiteral("#splashWindow { background: #101018; } QLabel { color: #e8e8f0; }"));
 
     const auto label = [this](const char* name, const QString& text) {
@@ -31,9 +30,10 @@ SplashWindow::SplashWindow(QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     };
-    QLabel* picture = label("pictureLabel", QString());
-    picture->setFixedSize(twipsSize(6000, 2400));
-    picture->setPixmap(marqueePicture(picture->size()));
+    auto* picture = new MarqueeView(this);
+    picture->setObjectName(QStringLiteral("pictureView"));
+    picture->setMinimumSize(twipsSize(6000, 2400));
+    picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     QLabel* version = label("versionLabel", versionCaption());
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QLabel* wait = label("waitLabel", QStringLiteral("Please wait while Marqueon initializes."));
@@ -64,6 +64,9 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(indicator(), 6, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(5, 1);
+    // At least the design size; a larger font makes it as large as the texts need.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(twipsSize(6000, 4200).expandedTo(sizeHint()));
 }
 
 void SplashWindow::setMessage(const QString& text) {

@@ -2,7 +2,9 @@
 
 #include "gui/common/Twips.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace gui {
 
@@ -19,21 +21,40 @@ WaitWindow::WaitWindow(QWidget* parent)
     setObjectName(QStringLiteral("waitWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(twipsSize(5400, 2280));
 
-    const auto label = [this](const char* name, const QString& text, QRect geometry) {
+    const auto label = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QLatin1String(name));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(geometry);
         return label;
     };
-    m_reasonLabel = label("reasonLabel", QString(), twipsRect(240, 240, 4920, 300));
-    m_stepLabel = label("stepLabel", QString(), twipsRect(240, 660, 4920, 300));
-    m_countCaption = label("countCaption", QStringLiteral("Game Count:"), twipsRect(240, 1080, 1200, 300));
-    m_countLabel = label("countLabel", QString(), twipsRect(1440, 1080, 1500, 300));
-    indicator()->setGeometry(twipsRect(240, 1560, 4920, 420));
+    m_reasonLabel = label("reasonLabel", QString());
+    m_stepLabel = label("stepLabel", QString());
+    m_countCaption = label("countCaption", QStringLiteral("Game Count:"));
+    m_countLabel = label("countLabel", QString());
+
+    // Laid out, so that every text keeps its whole width in any font and screen scale.
+    auto* count = new QHBoxLayout;
+    count->addWidget(m_countCaption);
+    count->addWidget(m_countLabel, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(240), twips(240), twips(240), twips(240));
+    layout->setSpacing(twips(120));
+    layout->addWidget(m_reasonLabel);
+    layout->addWidget(m_stepLabel);
+    layout->addLayout(count);
+    layout->addStretch(1);
+    layout->addWidget(indicator());
+    // At least the design width; a longer text makes the window as wide as it needs.
+    layout->addSpacerItem(new QSpacerItem(twips(4920), 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(twipsSize(5400, 2280).expandedTo(sizeHint()));
     m_sinceStart.start();
+}
+
+WaitWindow::~WaitWindow() {
+    // Gone before the keyboard is given back to the window under it.
+    hide();
 }
 
 void WaitWindow::setReason(const QString& text) {

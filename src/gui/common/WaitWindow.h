@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/common/FocusReturn.h"
 #include "gui/common/RunIndicator.h"
 
 class QLabel;
@@ -16,6 +17,7 @@ public:
     static constexpr int QuietMilliseconds = 500;
 
     explicit WaitWindow(QWidget* parent = nullptr);
+    ~WaitWindow() override;
 
     void setReason(const QString& text);
     // "Game Count:" unless told otherwise ("Set Count:", "Line Count:").
@@ -34,6 +36,7 @@ private:
     QElapsedTimer m_sincePaint;
     QElapsedTimer m_sinceStart;
     int m_showAfter = -1; // -1: shown by the caller
+    FocusReturn m_focus;  // where the keyboard goes back to when the window is gone
 };
 
 // Shows a rising count without repainting for every game: at most every few hundredths of

@@ -16,8 +16,10 @@ private slots:
         Actions everything;
         for (int action = 0; action < catalogue::ActionCount; ++action)
             everything << Action(action);
+        // Behind a panel only the window's own Exit button and full screen stay.
         Actions allButExit = everything;
         allButExit.removeOne(Action::ExitButton);
+        allButExit.removeOne(Action::FullScreen);
         const Actions unplayable = {Action::Play, Action::CustomSettings};
         const Actions noGame = {Action::Play, Action::Audit, Action::History, Action::CustomSettings};
         using W = WindowState;

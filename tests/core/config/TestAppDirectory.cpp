@@ -12,13 +12,14 @@ class TestAppDirectory : public QObject {
 
 private slots:
     void initTestCase() {
-        for (const char* folder : {"usr/bin", "usr/share/marqueon", "portable/bin", "build/src", "app"})
+        for (const char* folder : {"usr/bin", "usr/games", "usr/share/marqueon", "portable/bin", "build/src", "app"})
             QVERIFY(QDir(m_root.path()).mkpath(QLatin1String(folder)));
     }
 
     void choosesTheFolder_data() {
         columns<QString, QString, QString>({"home", "program", "expected"});
         row("installed: the user's folder", QString(), QStringLiteral("usr/bin"), QStringLiteral("user"));
+        row("installed as Debian keeps games", QString(), QStringLiteral("usr/games"), QStringLiteral("user"));
         row("MARQUEON_HOME over an installation", QStringLiteral("app"), QStringLiteral("usr/bin"),
             QStringLiteral("app"));
         row("bin without share/marqueon", QString(), QStringLiteral("portable/bin"), QStringLiteral("portable/bin"));

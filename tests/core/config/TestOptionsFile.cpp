@@ -40,10 +40,18 @@ private slots:
                        "Snapshots=/p/\r\n[ShutDown]\r\nMAMEDate=2026-01-02T03:04:05\r\n"
                        "GameView=Uninstalled Games\r\nAllIndex=1000000\r\nAllSortKey=9\r\nAllSortOrder=1\r\n"
                        "InstalledIndex=32767\r\nInstalledSortKey=0\r\nInstalledSortOrder=0\r\n"
-                       "UninstalledIndex=-5\r\nUninstalledSortKey=3\r\nUninstalledSortOrder=0\r\nScreenShots=True\r\n"),
+                       "UninstalledIndex=-5\r\nUninstalledSortKey=3\r\nUninstalledSortOrder=0\r\nScreenShots=True\r\n"
+                       "[Window]\r\nGeometry=10,-20,900,600\r\nMaximized=True\r\nSplitter=191,317\r\n"
+                       "AllColumns=5:147,0:220,3:0h\r\nInstalledColumns=\r\nUninstalledColumns=\r\n"),
             true, Preferences{ListChoice::All, true, false, true, false, 0x102030, 0x405060}, installed().directories,
-            SavedView{
-                "2026-01-02T03:04:05", GameView::Uninstalled, {{{1000000, 9, 1}, {32767, 0, 0}, {-5, 3, 0}}}, true});
+            SavedView{"2026-01-02T03:04:05",
+                      GameView::Uninstalled,
+                      {{{1000000, 9, 1}, {32767, 0, 0}, {-5, 3, 0}}},
+                      true,
+                      {QRect(10, -20, 900, 600), true, {191, 317}, {"5:147,0:220,3:0h", "", ""}}});
+        // The window's section is Marqueon's own: what it cannot read there is only forgotten.
+        row("a window section it cannot read", QByteArray("[Window]\r\nGeometry=left\r\nMaximized=maybe\r\nSplitter=1\r\n"),
+            true, Preferences{}, Directories{}, SavedView{});
         row("missing keys", QByteArray("[Preferences]\r\n"), true, Preferences{}, Directories{}, SavedView{});
         // Booleans are "True" or "False" in any case, or numbers; colours may be stored signed.
         row("numbers and words",

@@ -16,7 +16,8 @@ private slots:
         row("all games, installed with the Neo-Geo games", GameView::All, "neo", false, "", false, def, true, "galxb");
         row("all games, not installed", GameView::All, "", false, "", false, none, false, "galxb");
         row("all games, custom settings", GameView::All, "retro", true, "", false, own, true, "galxb");
-        row("all games, custom settings, not installed", GameView::All, "", true, "", false, own, true, "galxb");
+        // Its settings are shown, but Play would only refuse it: Play is not offered.
+        row("all games, custom settings, not installed", GameView::All, "", true, "", false, own, false, "galxb");
         row("installed games", GameView::Installed, "retro", false, "", false, def, true, "galxb");
         row("installed games, custom settings", GameView::Installed, "retro", true, "", false, own, true, "galxb");
         row("uninstalled games", GameView::Uninstalled, "", true, "", false, none, false, "galxb");

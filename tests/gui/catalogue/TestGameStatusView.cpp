@@ -10,29 +10,38 @@ class TestGameStatusView : public QObject {
     Q_OBJECT
 
 private slots:
-    // The window has a fixed width; every panel keeps its text whole there, whatever the count.
+    // At the window's first size every panel keeps its text whole, whatever the count; a name
+    // too long for its panel ends in "..." and shows whole in the panel's tool tip.
     void panelsKeepTheirTextsWhole_data() {
         QTest::addColumn<int>("count");
-        QTest::addRow("today's catalogue") << 17590;
-        QTest::addRow("the largest listing") << 45000;
+        QTest::addColumn<QString>("name");
+        QTest::addRow("today's catalogue") << 17590 << "Pong (Rev E) [TTL]";
+        QTest::addRow("the largest listing, a long name")
+            << 45000 << "Prize Space Invaders (BWB IN2, \u00a320, 50p/30p Play, 14\" Version 1.1, set 1) (MPU4 Video)";
     }
     void panelsKeepTheirTextsWhole() {
         QFETCH(int, count);
+        QFETCH(QString, name);
         QMainWindow window;
-        window.setFixedSize(gui::twips(10060), gui::twips(7020));
+        window.resize(gui::twipsSize(9940, 6555));
         auto* status = new gui::GameStatusView;
         window.setStatusBar(status);
         status->showTotal(count);
-        status->showGame({"Pong (Rev E) [TTL]", "pong", "Original", "H", "Default Settings", true, {}});
+        status->showGame({name, "pong", "Original", "H", "Default Settings", true, {}});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        const QList<QLabel*> panels = status->findChildren<QLabel*>();
-        for (const QLabel* panel : panels) {
+        for (const QLabel* panel : status->findChildren<QLabel*>()) {
             QVERIFY2(panel->width() >= panel->fontMetrics().horizontalAdvance(panel->text()),
                      qPrintable(panel->text()));
-            QVERIFY2(panel->geometry().right() <= status->width(), qPrintable(panel->text()));
+            QVERIFY2(panel->geometry().right() <= status->width(),
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(panel->text()).arg(panel->geometry().right()).arg(status->width())));
         }
+        const QLabel* shown = status->findChild<QLabel*>("nameLabel");
+        const bool cut = shown->text() != name;
+        QCOMPARE(cut, shown->text().endsWith(QChar(0x2026)));
+        QCOMPARE(shown->toolTip(), cut ? "Selected Game Name\n" + name : QStringLiteral("Selected Game Name"));
+        QCOMPARE(cut, QTest::currentDataTag() != QByteArray("today's catalogue"));
     }
 };
 
