@@ -45,8 +45,12 @@ int main(int argc, char* argv[]) {
         return answer(argc, argv, commandLine.request);
 
     QApplication application(argc, argv);
-    // The installed icon, where the desktop's theme has it.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MARQUEON_APP_ID)));
+    // The installed icon, where the desktop's theme has it; else the program's own, at three sizes
+    // so that it stays sharp on dense screens.
+    QIcon own;
+    for (const char* size : {"48", "128", "256"})
+        own.addFile(QStringLiteral(":/icons/marqueon-%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MARQUEON_APP_ID), own));
     app::SingleInstance instance(config::applicationDirectory());
     if (instance.activatePrevious())
         return 0;
