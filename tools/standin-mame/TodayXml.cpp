@@ -49,8 +49,17 @@ const Rom* lentBy(const std::vector<const Game*>& chain, const Rom& rom) {
     return nullptr;
 }
 
+// Today's emulator names a Neo-Geo cartridge's regions after its slot: its sprite graphics
+// ("gfx3" in the classic listing) are "cslot1:sprites".
+std::string regionOf(const Rom& rom, bool neoGeoCartridge) {
+    if (!neoGeoCartridge || rom.region.empty())
+        return rom.region;
+    return "cslot1:" + (rom.region == "gfx3" ? std::string("sprites") : rom.region);
+}
+
 void writeRoms(const Game& game, const Catalogue& cat, std::ostream& out) {
     const auto chain = ancestors(game, cat);
+    const bool neoGeoCartridge = game.name != "neogeo" && !chain.empty() && chain.back()->name == "neogeo";
     for (const Rom& rom : game.roms) {
         out << "\t\t<rom" << attr("name", rom.name);
         if (const Rom* lent = lentBy(chain, rom))
@@ -62,7 +71,7 @@ void writeRoms(const Game& game, const Catalogue& cat, std::ostream& out) {
             out << attr("crc", hex8(rom.crc)) << attr("sha1", std::string(40, '0'))
                 << (rom.goodDump ? "" : attr("status", "baddump"));
         if (!rom.region.empty())
-            out << attr("region", rom.region);
+            out << attr("region", regionOf(rom, neoGeoCartridge));
         if (!rom.offset.empty())
             out << attr("offset", rom.offset);
         out << "/>\n";

@@ -201,8 +201,13 @@ void ListXmlFilter::take(QByteArrayView line, QByteArray& kept) {
     if (isPassedOver(tag.name))
         return;
     if (!tag.closing && (tag.name == "rom" || tag.name == "disk") && isSelfClosing(line, tag)) {
-        // What matters is whether the game needs a file at all; a file nobody could dump is not
-        // looked for.
+        // What matters is whether the game needs a file at all (a file nobody could dump is not
+        // looked for), and whether a cartridge brings graphics of its own.
+        if (!m_machine.graphicsNoted && line.contains(":sprites\"")) {
+            m_machine.graphicsNoted = true;
+            out += "<rom graphics=\"yes\"/>\n";
+            lines.append(m_lines);
+        }
         if (m_machine.needsFileNoted || line.contains("status=\"nodump\""))
             return;
         m_machine.needsFileNoted = true;

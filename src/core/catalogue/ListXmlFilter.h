@@ -32,6 +32,7 @@ private:
         bool hasCoins = false;
         bool odd = false;            // something about it is not laid out as the emulator does
         bool needsFileNoted = false; // its "<rom/>" has been kept
+        bool graphicsNoted = false;  // a ROM of a cartridge's sprites has been seen
     };
 
     void take(QByteArrayView line, QByteArray& kept);

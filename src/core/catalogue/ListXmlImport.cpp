@@ -20,13 +20,15 @@ QString statusWord(QStringView status) {
     return QString();
 }
 
-// A feature the emulation lacks or does badly; a feature not listed works.
-QString featureWord(QStringView status) {
-    if (status == u"imperfect")
-        return QStringLiteral("Imperfect");
-    if (status == u"unemulated")
-        return QStringLiteral("Preliminary");
-    return QStringLiteral("Good");
+// How badly the emulation does a feature: 0 well (a feature not listed works), 1 imperfectly,
+// 2 not at all.
+int featureFault(QStringView status) {
+    return status == u"unemulated" ? 2 : status == u"imperfect" ? 1 : 0;
+}
+
+QString featureWord(int fault) {
+    static const QString words[] = {QStringLiteral("Good"), QStringLiteral("Imperfect"), QStringLiteral("Preliminary")};
+    return words[fault];
 }
 
 // One field, quoted: a quote inside is doubled so that the text reads back whole, and a line
@@ -53,8 +55,9 @@ struct ListXmlImport::Machine {
     bool hasCoins = false;
     bool needsFiles = false;
     bool hasDisplay = false;
-    QString colour;
-    QString sound;
+    bool hasGraphics = false; // a cartridge with sprite graphics of its own
+    int colourFault = 0;      // featureFault()
+    int soundFault = 0;
 };
 
 ListXmlImport::ListXmlImport() = default;
@@ -132,7 +135,10 @@ void ListXmlImport::startElement() {
     Machine& machine = *m_machine;
     if (name == u"rom" || name == u"disk") {
         // Its line was cut down to the element alone when the game needs the file.
-        machine.needsFiles = machine.needsFiles || m_reader.attributes().value(QLatin1String("status")) != u"nodump";
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        machine.needsFiles = machine.needsFiles || attributes.value(QLatin1String("status")) != u"nodump";
+        machine.hasGraphics = machine.hasGraphics || attributes.value(QLatin1String("graphics")) == u"yes" ||
+                              attributes.value(QLatin1String("region")).endsWith(u":sprites");
     } else if (name == u"description") {
         m_textField = GameRecord::Description;
     } else if (name == u"year") {
@@ -144,12 +150,15 @@ void ListXmlImport::startElement() {
     } else if (name == u"input") {
         machine.hasCoins = m_reader.attributes().value(QLatin1String("coins")).toInt() > 0;
     } else if (name == u"feature") {
+        // The machine's own fault or that of a device it holds ("overall"), whichever is worse.
         const QXmlStreamAttributes attributes = m_reader.attributes();
         const QStringView type = attributes.value(QLatin1String("type"));
+        const int fault = std::max(featureFault(attributes.value(QLatin1String("status"))),
+                                   featureFault(attributes.value(QLatin1String("overall"))));
         if (type == u"palette")
-            machine.colour = featureWord(attributes.value(QLatin1String("status")));
+            machine.colourFault = std::max(machine.colourFault, fault);
         else if (type == u"sound")
-            machine.sound = featureWord(attributes.value(QLatin1String("status")));
+            machine.soundFault = std::max(machine.soundFault, fault);
     } else if (name == u"display" && !machine.hasDisplay) {
         readDisplay(m_reader.attributes());
     }
@@ -168,7 +177,6 @@ void ListXmlImport::startMachine(const QXmlStreamAttributes& attributes) {
     machine.wanted =
         !isYes(attributes.value(QLatin1String("isbios"))) && !isYes(attributes.value(QLatin1String("isdevice"))) &&
         !isYes(attributes.value(QLatin1String("ismechanical"))) && attributes.value(QLatin1String("runnable")) != u"no";
-    machine.record[GameRecord::VideoType] = QStringLiteral("Raster");
 }
 
 // The screen as the player sees it: a display turned a quarter stands on its side.
@@ -178,7 +186,12 @@ void ListXmlImport::readDisplay(const QXmlStreamAttributes& attributes) {
     const int rotate = attributes.value(QLatin1String("rotate")).toInt();
     const bool vertical = rotate == 90 || rotate == 270;
     const QString side = vertical ? QStringLiteral("   V") : QStringLiteral("   H");
-    if (attributes.value(QLatin1String("type")) == u"vector") {
+    const QStringView type = attributes.value(QLatin1String("type"));
+    // A liquid crystal or drawn screen says so; an unknown type counts as the usual raster one.
+    machine.record[GameRecord::VideoType] = type == u"lcd"   ? QStringLiteral("LCD")
+                                            : type == u"svg" ? QStringLiteral("SVG")
+                                                             : QStringLiteral("Raster");
+    if (type == u"vector") {
         machine.record[GameRecord::VideoType] = QStringLiteral("Vector");
         machine.record[GameRecord::Display] = vertical ? QStringLiteral("Unknown V") : QStringLiteral("Unknown H");
         return;
@@ -198,10 +211,12 @@ void ListXmlImport::endElement() {
     if (!m_machine || m_reader.name() != u"machine")
         return;
     Machine& machine = *m_machine;
-    if (machine.wanted && machine.hasCoins) {
+    // A Neo-Geo cabinet or board with no game cartridge in it brings no graphics of its own.
+    const bool emptyNeoGeo = machine.romOf == u"neogeo" && !machine.hasGraphics;
+    if (machine.wanted && machine.hasCoins && !emptyNeoGeo) {
         GameRecord& record = machine.record;
-        record[GameRecord::ColorStatus] = machine.colour.isEmpty() ? QStringLiteral("Good") : machine.colour;
-        record[GameRecord::SoundStatus] = machine.sound.isEmpty() ? QStringLiteral("Good") : machine.sound;
+        record[GameRecord::ColorStatus] = featureWord(machine.colourFault);
+        record[GameRecord::SoundStatus] = featureWord(machine.soundFault);
         if (!machine.needsFiles)
             m_romless << record.romName();
         if (machine.romOf == u"neogeo")

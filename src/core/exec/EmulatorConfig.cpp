@@ -53,10 +53,17 @@ QString EmulatorConfig::value(const QString& key) const {
 
 QStringList EmulatorConfig::paths(const QString& key) const {
     QStringList paths;
-    const QDir base(m_workingDirectory);
-    for (const QString& path : m_values.value(key).split(u';', Qt::SkipEmptyParts))
-        paths << QDir::cleanPath(base.absoluteFilePath(expanded(path)));
+    for (const QString& path : writtenPaths(key))
+        paths << absolutePath(path);
     return paths;
+}
+
+QStringList EmulatorConfig::writtenPaths(const QString& key) const {
+    return m_values.value(key).split(u';', Qt::SkipEmptyParts);
+}
+
+QString EmulatorConfig::absolutePath(const QString& path) const {
+    return QDir::cleanPath(QDir(m_workingDirectory).absoluteFilePath(expanded(path)));
 }
 
 QString EmulatorConfig::userIniFile() const {

@@ -25,6 +25,10 @@ public:
     QString value(const QString& key) const;
     // A ";" list of directories, each expanded and made absolute against the working directory.
     QStringList paths(const QString& key) const;
+    // The same list as the emulator holds it, "$HOME" and all, for writing back.
+    QStringList writtenPaths(const QString& key) const;
+    // A folder as paths() gives it, for telling two spellings of one folder apart.
+    QString absolutePath(const QString& path) const;
 
     // The mame.ini of the first inipath folder under the user's home: the one the emulator reads
     // for this user and the user may write. Empty when no inipath folder lies there.

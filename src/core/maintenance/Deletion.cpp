@@ -128,26 +128,90 @@ qsizetype carryOut(const Deletion& deletion) {
     return failed;
 }
 
-QString noGameFileMessage(const QString& kind, const QString& game) {
-    return QStringLiteral("There is no ") + kind + QStringLiteral(" file for ") + game + u'.';
+namespace {
+
+// "the .cfg file", or today's memory, which is a folder of files: "the NVRAM".
+QString single(const GameFileLocation& where) {
+    return where.noun.isEmpty() ? where.extension + QStringLiteral(" file") : where.noun;
+}
+QString plural(const GameFileLocation& where) {
+    return where.noun.isEmpty() ? where.extension + QStringLiteral(" files") : where.noun + QStringLiteral(" files");
 }
 
-QString askGameFileMessage(const QString& kind, const QString& game) {
-    return QStringLiteral("Are you sure you want to delete the ") + kind + QStringLiteral(" file for ") + game + u'?';
+} // namespace
+
+FilesText filesText(GameFiles kind, const GameFileLocation& where) {
+    struct Classic {
+        const char* note;
+        const char* perGame;
+        const char* all;
+    };
+    // As the classic emulator's users know them, blanks and all.
+    static const Classic classic[] = {
+        {" Here you can delete the selected game's .cfg file or all .cfg files.  These files were created by M.A.M.E.  "
+         "  If the cfg folder does not exist, M.A.M.E. does not create these files.",
+         "Delete Selected Game's .CFG File", "Delete All .CFG Files"},
+        {" Here you can delete the selected game's .hi file or all .hi files.  These files were created by M.A.M.E.  If "
+         "    the hi folder does not exist, M.A.M.E. does not create these files.",
+         "Delete Selected Game's .HI File", "Delete All .HI Files"},
+        {" Here you can delete the selected game's .nv file or all .nv files.  These files were created by M.A.M.E.  If "
+         " the nvram folder does not exist, M.A.M.E. does not create these files.",
+         "Delete Selected Game's .NV File", "Delete All .NV Files"},
+        {" Here you can delete the selected game's .png file or all .png files.  These files were created by M.A.M.E.  "
+         "If the snap folder does not exist, M.A.M.E. does not create these files.",
+         "Delete Selected Game's .PNG File", "Delete All .PNG Files"},
+    };
+    const Classic& text = classic[int(kind)];
+    if (where.classic)
+        return {QLatin1String(text.note), QLatin1String(text.perGame), QLatin1String(text.all)};
+    const QString folder = QDir::toNativeSeparators(where.allFolder);
+    switch (kind) {
+    case GameFiles::Cfg:
+        return {QStringLiteral("Here you can delete the selected game's .cfg file or all .cfg files: the input and "
+                               "machine settings M.A.M.E. keeps in its cfg folder, %1.  M.A.M.E. makes them again "
+                               "when a game runs.")
+                    .arg(folder),
+                QLatin1String(text.perGame), QLatin1String(text.all)};
+    case GameFiles::Hi:
+        return {QStringLiteral("Here you can delete the selected game's .hi file or all .hi files: the high scores "
+                               "M.A.M.E.'s hiscore plugin keeps in %1.")
+                    .arg(folder),
+                QLatin1String(text.perGame), QLatin1String(text.all)};
+    case GameFiles::Nvram:
+        return {QStringLiteral("Here you can delete the selected game's NVRAM or that of all games: the memory a game "
+                               "keeps when it is switched off (settings, high scores), which M.A.M.E. keeps in a "
+                               "folder named after each game in %1.  The game then starts afresh.")
+                    .arg(folder),
+                QStringLiteral("Delete Selected Game's NVRAM"), QStringLiteral("Delete All NVRAM")};
+    case GameFiles::Snap:
+        break;
+    }
+    return {QStringLiteral("Here you can delete the selected game's screen shots or all screen shots: the .png files "
+                           "M.A.M.E. saves in your snapshot folder, %1, each game's in a folder named after it.")
+                .arg(folder),
+            QLatin1String(text.perGame), QLatin1String(text.all)};
 }
 
-QString gameFileFailedMessage(const QString& kind, const QString& game) {
-    return QStringLiteral("The ") + kind + QStringLiteral(" file for ") + game +
+QString noGameFileMessage(const GameFileLocation& where, const QString& game) {
+    return QStringLiteral("There is no ") + single(where) + QStringLiteral(" for ") + game + u'.';
+}
+
+QString askGameFileMessage(const GameFileLocation& where, const QString& game) {
+    return QStringLiteral("Are you sure you want to delete the ") + single(where) + QStringLiteral(" for ") + game +
+           u'?';
+}
+
+QString gameFileFailedMessage(const GameFileLocation& where, const QString& game) {
+    return QStringLiteral("The ") + single(where) + QStringLiteral(" for ") + game +
            QStringLiteral(" could not be deleted.");
 }
 
-QString noFilesMessage(const QString& kind) {
-    return QStringLiteral("There are no ") + kind + QStringLiteral(" files to delete.");
+QString noFilesMessage(const GameFileLocation& where) {
+    return QStringLiteral("There are no ") + plural(where) + QStringLiteral(" to delete.");
 }
 
 QString askAllFilesMessage(const GameFileLocation& where, const Deletion& deletion) {
-    const QString question =
-        QStringLiteral("Are you sure you want to delete all ") + where.extension + QStringLiteral(" files?");
+    const QString question = QStringLiteral("Are you sure you want to delete all ") + plural(where) + u'?';
     if (where.classic)
         return question;
     const qsizetype count = deletion.count();
@@ -156,8 +220,8 @@ QString askAllFilesMessage(const GameFileLocation& where, const Deletion& deleti
                           .arg(count == 1 ? QStringLiteral("file") : QStringLiteral("files"));
 }
 
-QString filesFailedMessage(const QString& kind, qsizetype failed) {
-    return QString::number(failed) + u' ' + kind + (failed == 1 ? QStringLiteral(" file") : QStringLiteral(" files")) +
+QString filesFailedMessage(const GameFileLocation& where, qsizetype failed) {
+    return QString::number(failed) + u' ' + (failed == 1 ? single(where) : plural(where)) +
            QStringLiteral(" could not be deleted.");
 }
 

@@ -38,13 +38,20 @@ Deletion planDeleteAll(const GameFileLocation& where, const QSet<QString>& games
 // Deletes what was planned; the number of files that could not be deleted.
 qsizetype carryOut(const Deletion& deletion);
 
-// What the maintenance panel says; kind is the kind's word (".cfg").
-QString noGameFileMessage(const QString& kind, const QString& game);
-QString askGameFileMessage(const QString& kind, const QString& game);
-QString gameFileFailedMessage(const QString& kind, const QString& game);
-QString noFilesMessage(const QString& kind);
-// The classic emulator's question as it always was; today's says how many files will go.
+// What the maintenance panel says of a kind's files: the classic emulator's texts as they always
+// were (".cfg file"), today's naming its folders and what it keeps there (its "NVRAM").
+struct FilesText {
+    QString note;           // above the tab's boxes
+    QString perGameCaption; // "Delete Selected Game's .CFG File"
+    QString allCaption;     // "Delete All .CFG Files"
+};
+FilesText filesText(GameFiles kind, const GameFileLocation& where);
+QString noGameFileMessage(const GameFileLocation& where, const QString& game);
+QString askGameFileMessage(const GameFileLocation& where, const QString& game);
+QString gameFileFailedMessage(const GameFileLocation& where, const QString& game);
+QString noFilesMessage(const GameFileLocation& where);
+// Today's question also says how many files will go.
 QString askAllFilesMessage(const GameFileLocation& where, const Deletion& deletion);
-QString filesFailedMessage(const QString& kind, qsizetype failed);
+QString filesFailedMessage(const GameFileLocation& where, qsizetype failed);
 
 } // namespace maintenance

@@ -48,15 +48,17 @@ GameFileLocation EmulatorFiles::gameFiles(GameFiles kind) const {
         return folderPath(m_config->paths(QLatin1String(key)).value(0));
     };
     const auto classicFiles = [](const QString& game, const QString& all, const char* extension) {
-        return GameFileLocation{game, all, QLatin1String(extension), false, QString(), true};
+        return GameFileLocation{game, all, QLatin1String(extension), false, QString(), true, QString()};
     };
-    const auto today = [](const QString& folder, const char* extension, const char* folderPattern = nullptr) {
+    const auto today = [](const QString& folder, const char* extension, const char* folderPattern = nullptr,
+                          const char* noun = nullptr) {
         return GameFileLocation{folder,
                                 folder,
                                 QLatin1String(extension),
                                 folderPattern != nullptr,
                                 folderPattern ? QLatin1String(folderPattern) : QString(),
-                                false};
+                                false,
+                                noun ? QLatin1String(noun) : QString()};
     };
     switch (kind) {
     case GameFiles::Cfg:
@@ -72,7 +74,7 @@ GameFileLocation EmulatorFiles::gameFiles(GameFiles kind) const {
         if (!m_config)
             return classicFiles(classic("nvram"), classic("nvram"), ".nv");
         // A game's non-volatile memory is every file in its folder, named after the device that keeps it.
-        return today(first("nvram_directory"), ".nv", "*");
+        return today(first("nvram_directory"), ".nv", "*", "NVRAM");
     case GameFiles::Snap:
         break;
     }
@@ -83,18 +85,62 @@ GameFileLocation EmulatorFiles::gameFiles(GameFiles kind) const {
     return today(d.snapshots, ".png", "*.png");
 }
 
-bool EmulatorFiles::writeDirectories(config::AppState& state, CfgWrite mode) const {
+bool EmulatorFiles::writeDirectories(config::AppState& state, CfgWrite mode,
+                                     const config::Directories& replaced) const {
     if (!m_config)
         return maintenance::writeDirectories(state, mode);
     const config::Directories& d = state.directories;
     state.mameRomPath = romPathFor(state.preferences.listChoice, d.retroRoms, d.neoGeoRoms, state.mameRomPath);
-    return writeMameIniDirectories(m_directoryFile, {state.mameRomPath, d.samples, d.snapshots});
+    // The folders MAME searched before stay searched (Debian's ~/mame/roms and its system folders),
+    // after Marqueon's and once each.
+    const auto merged = [&](const QString& ours, const char* key, QStringList formerlyOurs) {
+        QStringList folders;
+        QStringList seen;
+        formerlyOurs.removeAll(QString());
+        for (QString& folder : formerlyOurs)
+            folder = m_config->absolutePath(folder);
+        const auto add = [&](const QString& folder, bool emulators) {
+            const QString absolute = m_config->absolutePath(folder);
+            if (seen.contains(absolute) || (emulators && formerlyOurs.contains(absolute)))
+                return;
+            seen << absolute;
+            folders << folder;
+        };
+        for (const QString& folder : ours.split(u';', Qt::SkipEmptyParts))
+            add(folder, false);
+        for (const QString& folder : m_config->writtenPaths(QLatin1String(key)))
+            add(folder, true);
+        return folders.join(u';');
+    };
+    const QStringList formerRoms = {replaced.retroRoms, replaced.neoGeoRoms};
+    return writeMameIniDirectories(m_directoryFile,
+                                   {merged(state.mameRomPath, "rompath", formerRoms),
+                                    merged(d.samples, "samplepath", {replaced.samples}), d.snapshots});
 }
 
 QString EmulatorFiles::unwritableMessage() const {
     if (!m_config)
         return cfgUnwritableMessage(*m_state);
     return QStringLiteral("The mame.ini file could not be written in ") + QFileInfo(m_directoryFile).path();
+}
+
+QString EmulatorFiles::recreateNote() const {
+    if (!m_config)
+        return QStringLiteral(" Here you can delete the mame.cfg file if you messed it up by editing it.  A new one "
+                              "will automatically be     created for you.");
+    return QStringLiteral("Here you can set Marqueon's directories (rompath, samplepath and snapshot_directory) in "
+                          "your mame.ini file again, if editing changed them.  Your other settings there stay as "
+                          "they are.");
+}
+
+QString EmulatorFiles::recreateCaption() const {
+    return m_config ? QStringLiteral("Set Marqueon's Directories In mame.ini Again")
+                    : QStringLiteral("Delete And Recreate M.A.M.E. Config File");
+}
+
+QString EmulatorFiles::recreateQuestion() const {
+    return m_config ? QStringLiteral("Are you sure you want to set Marqueon's directories in the mame.ini file again?")
+                    : QStringLiteral("Are you sure you want to delete the mame.cfg file?");
 }
 
 std::optional<QString> EmulatorFiles::readDirectoryFile() const {

@@ -21,6 +21,7 @@ struct GameFileLocation {
     bool gameFolders = false; // today's emulator also keeps a folder per game there
     QString folderPattern;    // the kind's files in such a folder: "*.png", "*"
     bool classic = true;      // the classic emulator's files, and its texts about them
+    QString noun;             // what they are called when not "<extension> file": "NVRAM"
 };
 
 // Where the emulator keeps the files Marqueon looks after: the file that holds its directories
@@ -39,9 +40,16 @@ public:
     const std::optional<exec::EmulatorConfig>& config() const { return m_config; }
 
     // Marqueon's directories into the file, the rompath worked out anew for the list choice.
-    // mame.cfg is written whole or merged as asked; the user's mame.ini is always merged.
-    bool writeDirectories(config::AppState& state, CfgWrite mode) const;
+    // mame.cfg is written whole or merged as asked; the user's mame.ini is always merged, Marqueon's
+    // folders first and the emulator's own after them (those of replaced, Marqueon's former
+    // directories, dropped).
+    bool writeDirectories(config::AppState& state, CfgWrite mode, const config::Directories& replaced = {}) const;
     QString unwritableMessage() const; // "The mame.ini file could not be written in ..."
+    // The Config File tab's texts: the classic emulator's mame.cfg is written anew, today's mame.ini
+    // only gets Marqueon's three directories again.
+    QString recreateNote() const;
+    QString recreateCaption() const;
+    QString recreateQuestion() const;
 
     // The file as text for the editor, and back. mame.cfg is Marqueon's single-byte text; the
     // user's mame.ini stays UTF-8 with the byte-order mark and line ends it has.

@@ -194,7 +194,7 @@ QString fieldName(Field field) {
 }
 
 SettingsKind kindOf(const QString& videoType) {
-    return videoType == u"Raster" ? SettingsKind::Raster : SettingsKind::Vector;
+    return videoType == u"Vector" ? SettingsKind::Vector : SettingsKind::Raster;
 }
 
 bool isVectorOnly(Field field) {

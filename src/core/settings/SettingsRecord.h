@@ -60,7 +60,8 @@ constexpr int FieldCount = 41;
 // "Raster" or "Vector": which settings a record holds. Beam, Flicker, Antialias and
 // Translucency belong to vector games only.
 enum class SettingsKind { Raster, Vector };
-SettingsKind kindOf(const QString& videoType); // anything but "Raster" is Vector
+// "Vector" is Vector; any other screen (raster, LCD, none at all) takes the raster settings.
+SettingsKind kindOf(const QString& videoType);
 
 // The field's name in the program ("resolution", "waitVsync"): widgets are named after it.
 QString fieldName(Field field);

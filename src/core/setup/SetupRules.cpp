@@ -37,10 +37,14 @@ exec::Interface interfaceIn(const config::AppState& state, exec::CommandRunner& 
     return help ? exec::interfaceFromHelp(*help).value_or(exec::Interface::Classic) : exec::Interface::Classic;
 }
 
-// The first folder of a path list that exists, else the first; with its closing separator.
+// The first folder of a path list that lies in the user's home (Debian's ~/mame/roms, which the
+// user may fill), else the first that exists, else the first; with its closing separator.
 QString proposedFolder(const exec::EmulatorConfig& config, const char* key) {
     const QStringList folders = config.paths(QLatin1String(key));
-    auto found = std::find_if(folders.cbegin(), folders.cend(), [](const QString& f) { return QFileInfo(f).isDir(); });
+    const QString home = QDir::cleanPath(QDir::homePath()) + u'/';
+    auto found = std::find_if(folders.cbegin(), folders.cend(), [&](const QString& f) { return f.startsWith(home); });
+    if (found == folders.cend())
+        found = std::find_if(folders.cbegin(), folders.cend(), [](const QString& f) { return QFileInfo(f).isDir(); });
     const QString folder = found != folders.cend() ? *found : folders.value(0);
     return folder.isEmpty() ? folder : config::directoryText(QDir::toNativeSeparators(folder));
 }
@@ -167,7 +171,7 @@ std::optional<Refusal> commit(config::AppState& state, const SetupForm& form, ex
     const exec::Emulator emulator(chosen, interfaceIn(chosen, runner));
     const std::optional<maintenance::EmulatorFiles> files =
         maintenance::EmulatorFiles::locate(chosen, emulator, runner);
-    if (!files || !files->writeDirectories(chosen, maintenance::CfgWrite::Merge)) {
+    if (!files || !files->writeDirectories(chosen, maintenance::CfgWrite::Merge, state.directories)) {
         if (!files || files->config())
             return Refusal{DirectoryField::Mame,
                            QStringLiteral("Cannot write the mame.ini file of this M.A.M.E. (") +
@@ -182,6 +186,13 @@ std::optional<Refusal> commit(config::AppState& state, const SetupForm& form, ex
         return Refusal{DirectoryField::Mame, QStringLiteral("Cannot write the options file in ") +
                                                  chosen.settingsPath() +
                                                  QStringLiteral("!  Your choices were not saved.")};
+    // A ROM folder of the user's own that the emulator proposed (Debian's ~/mame/roms) is made
+    // for them, ready for their sets.
+    const QString home = QDir::cleanPath(QDir::homePath()) + u'/';
+    for (const QString& roms : {chosen.directories.retroRoms, chosen.directories.neoGeoRoms}) {
+        if (!roms.isEmpty() && QDir::cleanPath(roms).startsWith(home))
+            QDir().mkpath(roms);
+    }
     state = chosen;
     return std::nullopt;
 }

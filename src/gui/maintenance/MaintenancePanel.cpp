@@ -29,43 +29,32 @@ using maintenance::FileCleanup;
 struct FileTabText {
     const char* title;
     const char* name; // widgets are named after it: "cfgNote", "deleteCfgBox" ...
-    const char* note;
-    const char* perGameCaption;
-    const char* allCaption;
-    const char* extension;
     maintenance::GameFiles kind;
 };
 
 constexpr FileTabText FileTabs[] = {
-    {"Cfg Folder", "Cfg",
-     " Here you can delete the selected game's .cfg file or all .cfg files.  These files were created by M.A.M.E.    "
-     "If the cfg folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .CFG File", "Delete All .CFG Files", ".cfg", maintenance::GameFiles::Cfg},
-    {"Hi Folder", "Hi",
-     " Here you can delete the selected game's .hi file or all .hi files.  These files were created by M.A.M.E.  If    "
-     " "
-     "the hi folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .HI File", "Delete All .HI Files", ".hi", maintenance::GameFiles::Hi},
-    {"Nvram Folder", "Nvram",
-     " Here you can delete the selected game's .nv file or all .nv files.  These files were created by M.A.M.E.  If  "
-     "the nvram folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .NV File", "Delete All .NV Files", ".nv", maintenance::GameFiles::Nvram},
-    {"Snap Folder", "Snap",
-     " Here you can delete the selected game's .png file or all .png files.  These files were created by M.A.M.E.  "
-     "If the snap folder does not exist, M.A.M.E. does not create these files.",
-     "Delete Selected Game's .PNG File", "Delete All .PNG Files", ".png", maintenance::GameFiles::Snap},
+    {"Cfg Folder", "Cfg", maintenance::GameFiles::Cfg},
+    {"Hi Folder", "Hi", maintenance::GameFiles::Hi},
+    {"Nvram Folder", "Nvram", maintenance::GameFiles::Nvram},
+    {"Snap Folder", "Snap", maintenance::GameFiles::Snap},
 };
 
-QLabel* addNote(QWidget* page, const QString& name, const char* text) {
-    auto* label = new QLabel(QLatin1String(text), page);
+// The classic emulator's note, as its users know it; today's names no buttons that are not there.
+const char* const ClassicReportsNote = " Here you can delete the last ROMs report or Samples report if Marqueon created "
+                                       "one from the Verify  buttons on the right or the Reports pull-down menu above.";
+const char* const ReportsNote =
+    "Here you can delete the last ROMs, Samples or Sets report that Marqueon made from the Reports menu.";
+
+QLabel* addNote(QWidget* page, const QString& name, const QString& text = QString()) {
+    auto* label = new QLabel(text, page);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }
 
-QCheckBox* addBox(QWidget* page, const QString& name, const char* caption) {
-    auto* box = new QCheckBox(QLatin1String(caption), page);
+QCheckBox* addBox(QWidget* page, const QString& name, const QString& caption = QString()) {
+    auto* box = new QCheckBox(caption, page);
     box->setObjectName(name);
     return box;
 }
@@ -129,12 +118,12 @@ void MaintenancePanel::createFileTab(int index) {
     const QString name = QLatin1String(text.name);
     auto* page = new QWidget(m_tabs);
     FileTab& tab = m_fileTabs[size_t(index)];
-    QLabel* note = addNote(page, name.toLower() + QStringLiteral("Note"), text.note);
-    tab.perGame = addBox(page, QStringLiteral("delete") + name + QStringLiteral("Box"), text.perGameCaption);
-    tab.all = addBox(page, QStringLiteral("deleteAll") + name + QStringLiteral("Box"), text.allCaption);
+    tab.note = addNote(page, name.toLower() + QStringLiteral("Note"));
+    tab.perGame = addBox(page, QStringLiteral("delete") + name + QStringLiteral("Box"));
+    tab.all = addBox(page, QStringLiteral("deleteAll") + name + QStringLiteral("Box"));
     tab.button = addOkButton(page, name.toLower() + QStringLiteral("Button"));
     tab.kind = text.kind;
-    m_tabs->addTab(arrange(page, note, {tab.perGame, tab.all}, tab.button), QLatin1String(text.title));
+    m_tabs->addTab(arrange(page, tab.note, {tab.perGame, tab.all}, tab.button), QLatin1String(text.title));
 
     for (QCheckBox* box : {tab.perGame, tab.all})
         connect(box, &QCheckBox::toggled, this, [this, index, box] { applyFileRule(m_fileTabs[size_t(index)], box); });
@@ -150,41 +139,47 @@ void MaintenancePanel::createFileTab(int index) {
 
 QWidget* MaintenancePanel::createReportsTab() {
     auto* page = new QWidget(m_tabs);
-    QLabel* note = addNote(page, QStringLiteral("reportsNote"),
-                           " Here you can delete the last ROMs report or Samples report if Marqueon created one from "
-                           "the Verify  buttons on the right or the Reports pull-down menu above.");
+    m_reportsNote = addNote(page, QStringLiteral("reportsNote"));
     const char* captions[] = {"Delete ROMs Report", "Delete Samples Report", "Delete Sets Report"};
     const char* names[] = {"ROMs", "Samples", "Sets"};
     const char* boxNames[] = {"deleteRomsReportBox", "deleteSamplesReportBox", "deleteSetsReportBox"};
     for (size_t i = 0; i < m_reports.size(); ++i) {
-        QCheckBox* box = addBox(page, QLatin1String(boxNames[i]), captions[i]);
+        QCheckBox* box = addBox(page, QLatin1String(boxNames[i]), QLatin1String(captions[i]));
         m_reports[i] = {box, QLatin1String(names[i]), exec::reportFileName(exec::AllReports[i])};
         connect(box, &QCheckBox::toggled, this, [this, box] { applyReportsRule(box); });
     }
     m_reportsButton = addOkButton(page, QStringLiteral("reportsButton"));
     connect(m_reportsButton, &QPushButton::clicked, this, &MaintenancePanel::deleteReports);
-    return arrange(page, note, {m_reports[0].box, m_reports[1].box, m_reports[2].box}, m_reportsButton);
+    return arrange(page, m_reportsNote, {m_reports[0].box, m_reports[1].box, m_reports[2].box}, m_reportsButton);
 }
 
 QWidget* MaintenancePanel::createConfigTab() {
     auto* page = new QWidget(m_tabs);
-    QLabel* note = addNote(page, QStringLiteral("configNote"),
-                           " Here you can delete the mame.cfg file if you messed it up by editing it.  A new one will "
-                           "automatically be     created for you.");
-    m_recreateConfigBox = addBox(page, QStringLiteral("recreateConfigBox"), "Delete And Recreate M.A.M.E. Config File");
+    m_configNote = addNote(page, QStringLiteral("configNote"));
+    m_recreateConfigBox = addBox(page, QStringLiteral("recreateConfigBox"));
     m_configButton = addOkButton(page, QStringLiteral("configButton"));
     connect(m_recreateConfigBox, &QCheckBox::toggled, this, [this](bool checked) {
         m_configButton->setEnabled(checked);
         (checked ? m_configButton : m_returnButton)->setFocus();
     });
     connect(m_configButton, &QPushButton::clicked, this, &MaintenancePanel::recreateConfig);
-    return arrange(page, note, {m_recreateConfigBox}, m_configButton);
+    return arrange(page, m_configNote, {m_recreateConfigBox}, m_configButton);
 }
 
 void MaintenancePanel::open(const QString& romName, const maintenance::EmulatorFiles& files,
                             const QSet<QString>& games) {
     m_files = files;
     m_games = games;
+    // The texts of the emulator in use: today's name its own folders.
+    for (FileTab& tab : m_fileTabs) {
+        const maintenance::FilesText text = maintenance::filesText(tab.kind, files.gameFiles(tab.kind));
+        tab.note->setText(text.note);
+        tab.perGame->setText(text.perGameCaption);
+        tab.all->setText(text.allCaption);
+    }
+    m_reportsNote->setText(QLatin1String(files.config() ? ReportsNote : ClassicReportsNote));
+    m_configNote->setText(files.recreateNote());
+    m_recreateConfigBox->setText(files.recreateCaption());
     m_tabs->setCurrentIndex(0);
     for (QCheckBox* box : findChildren<QCheckBox*>())
         box->setChecked(false);
@@ -214,17 +209,16 @@ void MaintenancePanel::deleteGameFile(const FileTab& tab) {
         tab.perGame->setChecked(false);
         return;
     }
-    const QString& kind = m_files->gameFiles(tab.kind).extension;
-    const maintenance::Deletion deletion =
-        maintenance::planGameDeletion(m_files->gameFiles(tab.kind), m_romName, keptFolders());
+    const maintenance::GameFileLocation where = m_files->gameFiles(tab.kind);
+    const maintenance::Deletion deletion = maintenance::planGameDeletion(where, m_romName, keptFolders());
     if (!deletion.refusal.isEmpty())
         m_dialogs.message(deletion.refusal, Icon::Critical);
     else if (deletion.count() == 0)
-        m_dialogs.message(maintenance::noGameFileMessage(kind, m_romName), Icon::Information);
-    else if (m_dialogs.question(maintenance::askGameFileMessage(kind, m_romName), Icon::Information,
+        m_dialogs.message(maintenance::noGameFileMessage(where, m_romName), Icon::Information);
+    else if (m_dialogs.question(maintenance::askGameFileMessage(where, m_romName), Icon::Information,
                                 /*defaultNo=*/true) &&
              maintenance::carryOut(deletion) > 0)
-        m_dialogs.message(maintenance::gameFileFailedMessage(kind, m_romName), Icon::Critical);
+        m_dialogs.message(maintenance::gameFileFailedMessage(where, m_romName), Icon::Critical);
     tab.perGame->setChecked(false);
 }
 
@@ -238,7 +232,7 @@ void MaintenancePanel::deleteAllFiles(const FileTab& tab) {
     if (!deletion.refusal.isEmpty()) {
         m_dialogs.message(deletion.refusal, Icon::Critical);
     } else if (deletion.count() == 0) {
-        m_dialogs.message(maintenance::noFilesMessage(where.extension), Icon::Information);
+        m_dialogs.message(maintenance::noFilesMessage(where), Icon::Information);
     } else if (m_dialogs.question(maintenance::askAllFilesMessage(where, deletion), Icon::Information,
                                   /*defaultNo=*/true)) {
         qsizetype failed = 0;
@@ -247,7 +241,7 @@ void MaintenancePanel::deleteAllFiles(const FileTab& tab) {
             failed = maintenance::carryOut(deletion);
         }
         if (failed > 0)
-            m_dialogs.message(maintenance::filesFailedMessage(where.extension, failed), Icon::Critical);
+            m_dialogs.message(maintenance::filesFailedMessage(where, failed), Icon::Critical);
     }
     tab.all->setChecked(false);
 }
@@ -294,9 +288,7 @@ void MaintenancePanel::recreateConfig() {
         const QString name = m_files->directoryFileName();
         if (!QFileInfo::exists(m_files->directoryFile())) {
             m_dialogs.message(QStringLiteral("There is no ") + name + QStringLiteral(" file."), Icon::Information);
-        } else if (m_dialogs.question(QStringLiteral("Are you sure you want to delete the ") + name +
-                                          QStringLiteral(" file?"),
-                                      Icon::Information, /*defaultNo=*/true) &&
+        } else if (m_dialogs.question(m_files->recreateQuestion(), Icon::Information, /*defaultNo=*/true) &&
                    !m_files->writeDirectories(m_state, maintenance::CfgWrite::Replace)) {
             m_dialogs.message(m_files->unwritableMessage(), Icon::Critical);
         }

@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 
@@ -41,6 +42,7 @@ signals:
 private:
     // One tab of emulator files: the selected game's file and all files of the kind.
     struct FileTab {
+        QLabel* note = nullptr;
         QCheckBox* perGame = nullptr;
         QCheckBox* all = nullptr;
         QPushButton* button = nullptr;
@@ -74,6 +76,8 @@ private:
     std::array<Report, 3> m_reports;
     QPushButton* m_reportsButton = nullptr;
     QCheckBox* m_recreateConfigBox = nullptr;
+    QLabel* m_reportsNote = nullptr;
+    QLabel* m_configNote = nullptr;
     QPushButton* m_configButton = nullptr;
 };
 

@@ -108,8 +108,12 @@ config::ListChoice SetupDialog::listChoice() const {
 }
 
 void SetupDialog::applyListChoice(config::ListChoice choice) {
+    const QString roms = box(DirectoryField::RetroRoms)->text();
     setRowUsed(DirectoryField::RetroRoms, setup::usesRetroRoms(choice));
     setRowUsed(DirectoryField::NeoGeoRoms, setup::usesNeoGeoRoms(choice));
+    // Today's emulator keeps Neo-Geo sets with the others: the Neo-Geo folder is the ROM folder.
+    if (m_today && setup::usesNeoGeoRoms(choice) && box(DirectoryField::NeoGeoRoms)->text().isEmpty())
+        box(DirectoryField::NeoGeoRoms)->setText(roms);
 }
 
 void SetupDialog::setRowUsed(DirectoryField field, bool used) {
@@ -195,8 +199,12 @@ void SetupDialog::browseMame() {
 
 void SetupDialog::proposeFor(const QString& mame) {
     const std::optional<exec::EmulatorConfig> today = setup::todayConfig(mame, m_runner);
+    m_today = today.has_value();
     m_note->setText(QStringLiteral("Your selections will automatically update the %1 file.")
                         .arg(today ? QStringLiteral("mame.ini") : QStringLiteral("mame.cfg")));
+    // Today's emulator finds Neo-Geo sets among the others: on a first setup all games are listed.
+    if (today && m_state.directories.mame.isEmpty())
+        m_allGamesButton->setChecked(true);
     const config::Directories proposed = setup::proposeDirectories(mame, listChoice(), today);
     if (!proposed.retroRoms.isEmpty())
         box(DirectoryField::RetroRoms)->setText(proposed.retroRoms);

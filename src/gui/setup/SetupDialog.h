@@ -84,6 +84,7 @@ private:
     QColor m_back;
     QColor m_fore;
     bool m_firstActivation = true;
+    bool m_today = false; // the chosen emulator is today's
 };
 
 } // namespace gui

@@ -48,7 +48,10 @@ private slots:
             machine("name=\"tac\"", game("Tac", "\t\t<display type=\"vector\" rotate=\"270\" refresh=\"60\"/>\n")),
             lineOf("Tac|1980|Good|Good|Good|Namco|Vector|Unknown V|Original|tac"));
         row("no display", machine("name=\"blind\"", game("Blind", "")),
-            lineOf("Blind|1980|Good|Good|Good|Namco|Raster||Original|blind"));
+            lineOf("Blind|1980|Good|Good|Good|Namco|||Original|blind"));
+        row("a liquid crystal screen",
+            machine("name=\"lcd\"", game("LCD", "\t\t<display type=\"lcd\" rotate=\"0\" width=\"64\" height=\"48\"/>\n")),
+            lineOf("LCD|1980|Good|Good|Good|Namco|LCD|64x48   H|Original|lcd"));
         row("the first display counts", machine("name=\"two\"", game("Two", Raster0 + Raster90)),
             lineOf("Two|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|two"));
         row("features and driver",
@@ -57,6 +60,12 @@ private slots:
                          "\t\t<driver status=\"preliminary\"/>\n\t\t<feature type=\"palette\" status=\"imperfect\"/>\n"
                          "\t\t<feature type=\"sound\" status=\"unemulated\"/>\n")),
             lineOf("F|1980|Preliminary|Imperfect|Preliminary|Namco|Raster|256x224   H|Original|f"));
+        // A device's fault ("overall") counts as much as the machine's own; the worse one shows.
+        row("faults of the machine's devices",
+            machine("name=\"o\"", game("O", Raster0,
+                                         "\t\t<feature type=\"sound\" overall=\"imperfect\"/>\n"
+                                         "\t\t<feature type=\"palette\" status=\"imperfect\" overall=\"unemulated\"/>\n")),
+            lineOf("O|1980|Good|Preliminary|Imperfect|Namco|Raster|256x224   H|Original|o"));
         row("entities, a quote and text Latin-1 cannot hold",
             machine("name=\"q\"", game("14&quot; &amp; &lt;&#x3C0;&gt; &#163;20 \xe2\x98\x85", Raster0)),
             QByteArray("\"14\"\" & <?> \xa3"
@@ -117,15 +126,18 @@ private slots:
         QCOMPARE(record->romName(), QStringLiteral("v4psi"));
     }
 
-    // Neo-Geo games and their clones come last, wherever the document has them; games without
-    // ROM files to find are named.
+    // Neo-Geo games and their clones come last, wherever the document has them; a Neo-Geo cabinet
+    // with no cartridge is no game; games without ROM files to find are named.
     void neoGeoRunAndRomless() {
         const QByteArray nodump = "\t\t<rom name=\"x\" size=\"1\" status=\"nodump\"/>\n";
+        const QByteArray bios = "\t\t<rom name=\"sp\" merge=\"sp\" size=\"2\" crc=\"1\" region=\"mainbios\"/>\n";
+        const QByteArray sprites = "\t\t<rom name=\"c1\" size=\"2\" crc=\"2\" region=\"cslot1:sprites\"/>\n";
         catalogue::ListXmlImport import;
         feed(import,
              document(machine("name=\"kof97h\" cloneof=\"kof97\" romof=\"kof97\"", game("KOF h", Raster0, Rom)) +
                       machine("name=\"pong\"", game("Pong", Raster0)) +
-                      machine("name=\"kof97\" romof=\"neogeo\"", game("KOF", Raster0, Rom)) +
+                      machine("name=\"kof97\" romof=\"neogeo\"", game("KOF", Raster0, bios + Rom + sprites)) +
+                      machine("name=\"ng_mv1\" romof=\"neogeo\"", game("Neo-Geo MV-1", Raster0, bios)) +
                       machine("name=\"galx\"", game("Galaxy", Raster0, nodump + Rom)) +
                       machine("name=\"tank\"", game("Tank", Raster0, nodump))),
              64);

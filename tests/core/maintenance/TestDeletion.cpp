@@ -13,10 +13,10 @@ namespace {
 GameFileLocation location(const QString& root, const QString& kind) {
     const QString folder = root + u'/' + kind + u'/';
     if (kind == u"cfg") // the classic emulator: *.cfg directly in the folder
-        return {folder, folder, QStringLiteral(".cfg"), false, QString(), true};
+        return {folder, folder, QStringLiteral(".cfg"), false, QString(), true, QString()};
     if (kind == u"nvram") // today's: a folder per game, holding any file
-        return {folder, folder, QStringLiteral(".nv"), true, QStringLiteral("*"), false};
-    return {folder, folder, QStringLiteral(".png"), true, QStringLiteral("*.png"), false};
+        return {folder, folder, QStringLiteral(".nv"), true, QStringLiteral("*"), false, QStringLiteral("NVRAM")};
+    return {folder, folder, QStringLiteral(".png"), true, QStringLiteral("*.png"), false, QString()};
 }
 
 } // namespace
@@ -84,7 +84,7 @@ private slots:
             all + ".png files?  1 file will be deleted.");
         row("NVRAM: every file of a game's folder", "nvram",
             QStringList{"nvram/galx/eeprom", "nvram/galx/nvram", "nvram/roms/a.zip"},
-            QStringList{"nvram", "nvram/roms", "nvram/roms/a.zip"}, all + ".nv files?  2 files will be deleted.");
+            QStringList{"nvram", "nvram/roms", "nvram/roms/a.zip"}, all + "NVRAM files?  2 files will be deleted.");
         row("links are neither followed nor removed", "snap",
             QStringList{"outside/0000.png", "outside/zoom.png", "snap/galx->outside",
                         "snap/zoom.png->outside/zoom.png"},

@@ -198,10 +198,13 @@ private slots:
         m_dialogs.answers << true;
         confirm("recreateConfigBox", "configButton");
         const config::Directories& d = m_sandbox->state().directories;
+        // Marqueon's folders first; the folder the emulator searched before stays searched after them.
         QCOMPARE(readFile(ini), "\xEF\xBB\xBF# mine\r\nrompath                   " + d.retroRoms.toUtf8() +
-                                    "\r\nskip_gameinfo 1\r\nsamplepath                " + d.samples.toUtf8() +
-                                    "\r\nsnapshot_directory        " + d.snapshots.toUtf8() + "\r\n");
-        QCOMPARE(m_dialogs.texts(), QStringList{"Are you sure you want to delete the mame.ini file?"});
+                                    ";/elsewhere\r\nskip_gameinfo 1\r\nsamplepath                " +
+                                    d.samples.toUtf8() + "\r\nsnapshot_directory        " + d.snapshots.toUtf8() +
+                                    "\r\n");
+        QCOMPARE(m_dialogs.texts(),
+                 QStringList{"Are you sure you want to set Marqueon's directories in the mame.ini file again?"});
     }
 };
 
