@@ -21,6 +21,9 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <algorithm>
+#include <atomic>
+
 namespace app {
 
 using gui::Dialogs;
@@ -184,7 +187,7 @@ void TextCommands::viewReport(exec::Report report) {
 void TextCommands::showReport(exec::Report report, const QString& text) {
     m_romSetReport = audit::reportText(report).romSets;
     // The summary is found by its CR LF line ends, whichever line ends the emulator wrote.
-    m_report = audit::moveSummary(io::withCrLf(text), m_romSetReport);
+    m_report = audit::moveSummary(io::withCrLf(text), m_romSetReport, m_emulator.explainsReportsWithoutSummary());
     m_panel->setText(m_report);
     m_panel->findButton()->setEnabled(true);
     m_panel->returnButton()->setFocus();
@@ -208,8 +211,10 @@ void TextCommands::showHelpFile() {
 }
 
 void TextCommands::showReadme() {
-    showFile(m_state.directories.mame + QStringLiteral("readme.txt"), QStringLiteral("M.A.M.E. Readme File"),
-             QStringLiteral("Cannot find readme.txt!"));
+    const QStringList files = m_emulator.readmeFiles();
+    const auto found = std::find_if(files.cbegin(), files.cend(), [](const QString& f) { return QFileInfo(f).isFile(); });
+    showFile(found != files.cend() ? *found : files.first(), QStringLiteral("M.A.M.E. Readme File"),
+             m_emulator.missingReadmeMessage());
 }
 
 void TextCommands::showFile(const QString& path, const QString& caption, const QString& missing) {

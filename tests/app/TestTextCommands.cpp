@@ -250,8 +250,8 @@ private slots:
                        "\n</text></entry></history>"),
             "Galaxy Raid & more.\n\nTwo lines\nhere.");
         row("no file", QByteArray("<none>"),
-            "Cannot find history.xml or history.dat file.  Download and install one of these files in your M.A.M.E. "
-            "directory.");
+            "Cannot find history.xml or history.dat file.  Marqueon looked in @mame, @mame/history, @mame/dats, "
+            "@home/.mame/history.  Download one of these files and put it in one of these folders.");
     }
     void historyWithTodaysEmulator() {
         qputenv("HOME", m_home.path().toLocal8Bit()); // never the user's own history files
@@ -261,7 +261,9 @@ private slots:
         s().select("galxb");
         s().trigger("historyAction");
         if (cell<QByteArray>("file") == "<none>") {
-            QCOMPARE(s().dialogs.texts(), QStringList{cell<QString>("shown")});
+            QCOMPARE(s().dialogs.texts(), QStringList{QString(cell<QString>("shown"))
+                                                          .replace("@mame", s().sandbox.mamePath().chopped(1))
+                                                          .replace("@home", m_home.path())});
             QVERIFY(!s().panelOpen());
             return;
         }

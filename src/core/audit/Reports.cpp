@@ -21,10 +21,12 @@ qsizetype lineEnd(const QString& text, qsizetype position) {
 
 } // namespace
 
-QString moveSummary(const QString& text, bool romSetReport) {
+QString moveSummary(const QString& text, bool romSetReport, bool keepUnsummarised) {
     const QString key = romSetReport ? QStringLiteral("romsets found") : QStringLiteral("samplesets found");
     // The search starts at index 1; a real summary starts with its count, so it is never missed.
     const qsizetype found = text.indexOf(key, 1, Qt::CaseInsensitive);
+    if (found < 0 && keepUnsummarised && !text.trimmed().isEmpty())
+        return text;
     if (found < 0)
         return QStringLiteral("There was an error in the MoveSummary procedure.");
 

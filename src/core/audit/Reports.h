@@ -12,8 +12,9 @@ namespace audit {
 
 // Moves the report's summary line ("N romsets found, M were OK.") to the top and closes the
 // body with "End of report." in its place. A ROMs or Sets report looks for "romsets found", a
-// Samples report for "samplesets found". Without a summary the result is a one-sentence error.
-QString moveSummary(const QString& text, bool romSetReport);
+// Samples report for "samplesets found". Without a summary the result is a one-sentence error, or
+// with keepUnsummarised the report as the emulator wrote it, when it wrote anything.
+QString moveSummary(const QString& text, bool romSetReport, bool keepUnsummarised = false);
 
 struct BadSet {
     qsizetype start;

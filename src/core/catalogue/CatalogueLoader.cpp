@@ -36,9 +36,12 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
     }
     const bool needRetro = rules.installed != Installed::InNeoGeo;
     const bool needNeo = rules.installed != Installed::InRetro;
-    const exec::Interface interface = settings.emulator ? settings.emulator->interface() : exec::Interface::Classic;
-    const exec::RomSetIndex retro(needRetro ? settings.romPath : QString(), interface);
-    const exec::RomSetIndex neo(needNeo ? settings.neoRomPath : QString(), interface);
+    // The emulator says which files and folders are ROM sets; without one, the classic emulator's.
+    const config::AppState none;
+    const exec::Emulator classic(none);
+    const exec::Emulator& emulator = settings.emulator ? *settings.emulator : classic;
+    const exec::RomSetIndex retro = emulator.romSets(needRetro ? settings.romPath : QString());
+    const exec::RomSetIndex neo = emulator.romSets(needNeo ? settings.neoRomPath : QString());
 
     io::LineReader file(settings.cataloguePath);
     RecordReader reader;

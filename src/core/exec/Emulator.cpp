@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -34,6 +35,44 @@ QString pathList(const QStringList& directories) {
             paths << directory;
     }
     return paths.join(u';');
+}
+
+// One of the classic emulator's options, as today's takes it: the same where it kept it, its new
+// spelling where it has one, nothing where it has no equivalent. Words of another kind (the
+// user's own parameters) go as typed.
+QStringList todayArguments(const QStringList& words) {
+    static const QStringList gone = {
+        "-auto",          "-vgafreq",        "-monitor",       "-depth",          "-vesamode",    "-skipcolumns",
+        "-skiplines",     "-centerx",        "-centery",       "-sb",             "-hotrod",      "-hotrodse",
+        "-tweak",         "-notweak",        "-scanlines",     "-noscanlines",    "-alwayssynced", "-noalwayssynced",
+        "-stretch",       "-nostretch",      "-novsync",       "-waitinterlace",  "-triplebuffer", "-notriplebuffer",
+        "-ntsc",          "-artwork",        "-noartwork",     "-nowaitvsync",    "-antialias",   "-noantialias",
+        "-translucency",  "-notranslucency", "-stereo",        "-nostereo",       "-ym3812opl",   "-noym3812opl",
+        "none",           "ask"};
+    static const QRegularExpression resolution(QStringLiteral("^-(\\d+x\\d+)$"));
+    const QString option = words.value(0);
+    const QString value = words.value(1);
+    if (option.isEmpty() || gone.contains(option))
+        return {};
+    if (const QRegularExpressionMatch size = resolution.match(option); size.hasMatch())
+        return {QStringLiteral("-resolution"), size.captured(1)};
+    if (option == u"-sr")
+        return {QStringLiteral("-samplerate"), value};
+    if (option == u"-beam")
+        return {QStringLiteral("-beam_width_min"), value, QStringLiteral("-beam_width_max"), value};
+    if (option == u"-soundcard")
+        return value == u"0" ? QStringList{QStringLiteral("-sound"), QStringLiteral("none")} : QStringList();
+    if (option == u"-joy")
+        return value == u"none" ? QStringList() : QStringList{QStringLiteral("-joystick")};
+    if (option == u"-frameskip") {
+        if (value == u"auto")
+            return {QStringLiteral("-autoframeskip")};
+        // Today's emulator takes at most 10 and falls back to none for more.
+        return {QStringLiteral("-frameskip"), QString::number(std::min(value.toInt(), 10))};
+    }
+    if (option == u"-vsync" || option == u"-waitvsync")
+        return {QStringLiteral("-waitvsync")};
+    return words;
 }
 
 } // namespace
@@ -299,6 +338,44 @@ QString Emulator::screenShot(const QString& romName) const {
     const QStringList pictures =
         folder.exists() ? folder.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name) : QStringList();
     return pictures.isEmpty() ? own : folder.filePath(pictures.first());
+}
+
+QStringList Emulator::readmeFiles() const {
+    QStringList files = {m_state.directories.mame + QStringLiteral("readme.txt")};
+    if (m_interface == Interface::Today)
+        files << m_state.directories.mame + QStringLiteral("README.md") << QStringLiteral("/usr/share/doc/mame/README.md")
+              << QStringLiteral("/usr/share/doc/mame/README.Debian");
+    return files;
+}
+
+QString Emulator::missingReadmeMessage() const {
+    if (m_interface == Interface::Classic)
+        return QStringLiteral("Cannot find readme.txt!");
+    return QStringLiteral("Cannot find M.A.M.E.'s readme: neither readme.txt in its directory nor its documentation "
+                          "in /usr/share/doc/mame/ is there.");
+}
+
+QStringList Emulator::optionArguments(const QStringList& classicTokens) const {
+    QStringList arguments;
+    for (const QString& token : classicTokens) {
+        const QStringList words = token.toLower().split(u' ', Qt::SkipEmptyParts);
+        if (m_interface == Interface::Classic) {
+            arguments << words;
+            continue;
+        }
+        for (const QString& argument : todayArguments(words)) {
+            // Vsync and Wait Vsync both ask for the one option today's emulator has.
+            if (argument != u"-waitvsync" || !arguments.contains(argument))
+                arguments << argument;
+        }
+    }
+    return arguments;
+}
+
+std::optional<int> Emulator::commandLineLimit() const {
+    if (m_interface == Interface::Classic)
+        return 131;
+    return std::nullopt;
 }
 
 } // namespace exec

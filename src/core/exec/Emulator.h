@@ -105,6 +105,26 @@ public:
     // in the folder NAME; empty when there is none.
     QString screenShot(const QString& romName) const;
 
+    // Where the emulator's readme may be, in the order looked at: its directory's readme.txt, and
+    // for today's emulator Debian's documentation too; and what is said when none is there.
+    QStringList readmeFiles() const;
+    QString missingReadmeMessage() const;
+
+    // Whether a collection report without a summary line still says what happened: today's
+    // emulator writes why it found nothing ("sampleset "*" not found!") instead.
+    bool explainsReportsWithoutSummary() const { return m_interface == Interface::Today; }
+    // The longest command line the emulator takes (the classic one's MS-DOS limit); none today.
+    std::optional<int> commandLineLimit() const;
+    // Whether it keeps settings in ini files of its own (raster.ini, NAME.ini) that Marqueon
+    // edits, rather than reading them from Marqueon's settings files on the command line.
+    bool keepsSettingsInIniFiles() const { return m_interface == Interface::Today; }
+    // Whether it says where it keeps its files in its configuration (mame -showconfig).
+    bool hasConfiguration() const { return m_interface == Interface::Today; }
+    // The options of a game start, as the classic emulator spells them ("-gamma 1.20", "-sr 44100"),
+    // each word one argument in this emulator's spelling; today's leaves out what it has no
+    // equivalent for.
+    QStringList optionArguments(const QStringList& classicTokens) const;
+
 private:
     Command run(QStringList arguments, const QString& outputName) const;
     Command forGame(const QString& game, Command command) const;

@@ -9,17 +9,13 @@
 namespace history {
 namespace {
 
-QStringList todayHistoryFiles(const QString& mameDirectory, const QString& homeDirectory) {
-    QStringList folders = {mameDirectory, QDir(mameDirectory).filePath(QStringLiteral("history")),
+// The folders today's history file is looked for in, in order.
+QStringList todayHistoryFolders(const QString& mameDirectory, const QString& homeDirectory) {
+    QStringList folders = {QDir::cleanPath(mameDirectory), QDir(mameDirectory).filePath(QStringLiteral("history")),
                            QDir(mameDirectory).filePath(QStringLiteral("dats"))};
     if (!homeDirectory.isEmpty())
         folders.append(QDir(homeDirectory).filePath(QStringLiteral(".mame/history")));
-    QStringList files;
-    for (const QString& folder : std::as_const(folders)) {
-        for (const char* name : {"history.xml", "history.dat"})
-            files.append(QDir(folder).filePath(QLatin1String(name)));
-    }
-    return files;
+    return folders;
 }
 
 } // namespace
@@ -33,13 +29,19 @@ HistorySource findHistory(exec::Interface interface, const config::AppState& sta
                                "database.")};
     }
     // Today's emulator writes no listing, so no refresh is needed.
+    const QStringList folders = todayHistoryFolders(state.directories.mame, homeDirectory);
+    QStringList shown;
+    for (const QString& folder : folders)
+        shown << QDir::toNativeSeparators(folder);
     HistorySource source{QString(), QString(),
-                         QStringLiteral("Cannot find history.xml or history.dat file.  Download and install one of "
-                                        "these files in your M.A.M.E. directory.")};
-    for (const QString& file : todayHistoryFiles(state.directories.mame, homeDirectory)) {
-        if (QFileInfo(file).isFile()) {
-            source.file = file;
-            break;
+                         QStringLiteral("Cannot find history.xml or history.dat file.  Marqueon looked in %1.  "
+                                        "Download one of these files and put it in one of these folders.")
+                             .arg(shown.join(QStringLiteral(", ")))};
+    for (const QString& folder : folders) {
+        for (const char* name : {"history.xml", "history.dat"}) {
+            const QString file = QDir(folder).filePath(QLatin1String(name));
+            if (source.file.isEmpty() && QFileInfo(file).isFile())
+                source.file = file;
         }
     }
     return source;

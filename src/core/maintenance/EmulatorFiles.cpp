@@ -24,7 +24,7 @@ std::optional<EmulatorFiles> EmulatorFiles::locate(const config::AppState& state
                                                    exec::CommandRunner& runner) {
     EmulatorFiles files;
     files.m_state = &state;
-    if (emulator.interface() == exec::Interface::Classic) {
+    if (!emulator.hasConfiguration()) {
         files.m_directoryFile = mameCfgPath(state);
         return files;
     }

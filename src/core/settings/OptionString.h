@@ -12,10 +12,6 @@ namespace settings {
 // order; the vector-only fields last and only for a vector record.
 QStringList optionTokens(const SettingsRecord& record, SettingsKind kind);
 
-// The same settings in today's emulator's spelling, each word one argument: options it no
-// longer knows are translated where it has an equivalent and left out where it has none.
-QStringList todayOptionArguments(const SettingsRecord& record, SettingsKind kind);
-
 // " " + each of those tokens: empty or starting with a blank.
 QString buildOptionString(const SettingsRecord& record, SettingsKind kind);
 

@@ -7,7 +7,7 @@
 namespace settings {
 
 PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
-                              SettingsRecord& record, exec::Interface interface) {
+                              SettingsRecord& record, const exec::Emulator& emulator) {
     const SettingsKind kind = kindOf(videoType);
     // Only a name the emulator uses names a file.
     QString source = exec::isPlainGameName(romName) ? settingsPath + customFileName(romName) : QString();
@@ -34,20 +34,17 @@ PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romNam
     } else {
         line.read.outcome = ReadResult::Outcome::Missing;
     }
-    line.arguments << romName.toLower();
-    if (interface == exec::Interface::Today) {
-        if (withOptions)
-            line.arguments << todayOptionArguments(record, kind);
+    const QStringList options = withOptions ? optionTokens(record, kind) : QStringList();
+    // A token may hold several words ("-gamma 1.20", typed parameters): one argument each.
+    line.arguments << romName.toLower() << emulator.optionArguments(options);
+    if (!emulator.commandLineLimit()) {
         line.commandLine = QStringLiteral("mame ") + line.arguments.join(u' ');
         return line;
     }
-    const QStringList options = withOptions ? optionTokens(record, kind) : QStringList();
+    // The classic line as the user would type it, its length counted as the emulator counts it.
     QString commandLine = QStringLiteral("mame ") + romName;
-    for (const QString& token : options) {
+    for (const QString& token : options)
         commandLine += u' ' + token;
-        // A token may hold several words ("-gamma 1.20", typed parameters): one argument each.
-        line.arguments << token.toLower().split(u' ', Qt::SkipEmptyParts);
-    }
     line.commandLine = collapseSpaces(commandLine).toLower();
     return line;
 }

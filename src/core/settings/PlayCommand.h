@@ -17,6 +17,6 @@ struct PlayLine {
 // kind's defaults file when it exists, else no options. The file is read into the record,
 // which keeps the values of fields a short file does not hold.
 PlayLine buildPlayCommandLine(const QString& settingsPath, const QString& romName, const QString& videoType,
-                              SettingsRecord& record, exec::Interface interface = exec::Interface::Classic);
+                              SettingsRecord& record, const exec::Emulator& emulator);
 
 } // namespace settings

@@ -104,7 +104,7 @@ SaveResult SettingsSession::save(Editing editing, const SettingsForm& form) {
     const bool allDefaults = form.atDefaults();
     form.readTokens(m_record);
     // The length limit is the MS-DOS command line's; today's emulator has none.
-    if (m_emulator.interface() == exec::Interface::Classic) {
+    if (m_emulator.commandLineLimit()) {
         if (std::optional<QString> tooLong = lengthRuleMessage(buildOptionString(m_record, m_kind)))
             return {SaveResult::Outcome::Refused, *tooLong};
     }
@@ -139,7 +139,7 @@ SaveResult SettingsSession::save(Editing editing, const SettingsForm& form) {
 }
 
 PlayLine SettingsSession::playLine(const QString& romName, const QString& videoType) {
-    return buildPlayCommandLine(m_state.settingsPath(), romName, videoType, m_record, m_emulator.interface());
+    return buildPlayCommandLine(m_state.settingsPath(), romName, videoType, m_record, m_emulator);
 }
 
 } // namespace settings

@@ -91,7 +91,8 @@ QString rootMessage(DirectoryField field) {
 }
 
 QString missingEmulatorMessage() {
-    return QStringLiteral("Cannot find mame.exe!");
+    // The emulator's file as it is called here: mame.exe on Windows, mame elsewhere.
+    return QStringLiteral("Cannot find %1!").arg(config::mameFileName());
 }
 
 QString invalidSelectionMessage() {

@@ -36,7 +36,7 @@ bool holdsEmulator(const QString& mameDirectory);
 
 QString browseTitle(DirectoryField field); // "Select your Retro ROMs directory..."
 QString rootMessage(DirectoryField field); // "Retro ROMs cannot reside in the root!  ..."
-QString missingEmulatorMessage();          // "Cannot find mame.exe!"
+QString missingEmulatorMessage();          // "Cannot find mame!" ("mame.exe" on Windows)
 QString invalidSelectionMessage();         // "Invalid selection!  Please try again."
 
 // The directory of the emulator found on the search path ("/usr/games/"), empty when none is.

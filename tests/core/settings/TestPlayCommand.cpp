@@ -44,7 +44,9 @@ private slots:
         SettingsRecord record = SettingsRecord::defaults();
         record.token(Field::Translucency) = QStringLiteral("-notranslucency"); // left over from another game
         record.token(Field::Tweak) = QStringLiteral("-tweak");
-        const settings::PlayLine line = settings::buildPlayCommandLine(path, rom, cell<QString>("type"), record);
+        const config::AppState state;
+        const settings::PlayLine line =
+            settings::buildPlayCommandLine(path, rom, cell<QString>("type"), record, exec::Emulator(state));
         QTEST(line.read.outcome, "outcome");
         QTEST(line.commandLine, "expected");
         QTEST(line.arguments, "arguments");
@@ -89,8 +91,9 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(settings::writeSettingsFile(dir.path() + "/pong.cfg", settings::kindOf(cell<QString>("kind")), record));
         SettingsRecord read = SettingsRecord::defaults();
-        const settings::PlayLine line = settings::buildPlayCommandLine(dir.path() + u'/', "pong", cell<QString>("kind"),
-                                                                       read, exec::Interface::Today);
+        const config::AppState state;
+        const settings::PlayLine line = settings::buildPlayCommandLine(
+            dir.path() + u'/', "pong", cell<QString>("kind"), read, exec::Emulator(state, exec::Interface::Today));
         QCOMPARE(line.arguments, cell<QString>("arguments").split(u' ')); // each word an argument of its own
         QCOMPARE(line.commandLine, "mame " + cell<QString>("arguments"));
     }

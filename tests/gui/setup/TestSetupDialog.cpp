@@ -97,7 +97,7 @@ private slots:
             "Snapshots cannot reside in the root!  Please select a directory.", storedBut(4, ""), "snapshotsEdit");
         row("a name Latin-1 cannot hold", "samples", "\u30B9\u30CA\u30C3\u30D7",
             "Invalid selection!  Please try again.", storedBut(3, ""), "samplesEdit");
-        row("no emulator", "mame", "app", "Cannot find mame.exe!", storedBut(0, ""), "mameEdit");
+        row("no emulator", "mame", "app", "Cannot find " + config::mameFileName() + "!", storedBut(0, ""), "mameEdit");
         row("the emulator's folder", "mame", "o", "",
             QStringList{"o/", "o/roms/", "o/neoroms/", "o/samples/", "o/snap/"}, "retroRomsEdit");
     }
