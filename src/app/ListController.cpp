@@ -14,12 +14,14 @@ namespace app {
 using config::GameView;
 
 ListController::ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
-                               const exec::Emulator& emulator, config::SavedView& view, QObject* parent)
+                               const exec::Emulator& emulator, settings::SettingsSession& settings,
+                               config::SavedView& view, QObject* parent)
     : QObject(parent)
     , m_panel(panel)
     , m_status(status)
     , m_state(state)
     , m_emulator(emulator)
+    , m_settings(settings)
     , m_view(view) {
     for (GameView each : config::AllGameViews) {
         gui::GameListView* games = list(each);
@@ -110,7 +112,7 @@ const catalogue::GameRecord* ListController::selectedGame() const {
 
 bool ListController::selectedPlayable() const {
     const catalogue::GameRecord* game = selectedGame();
-    return game && settings::describeGame(*game, shown(), m_state, m_emulator).canPlay;
+    return settings::playVerdict(game, shown(), m_emulator) == settings::PlayVerdict::Play;
 }
 
 void ListController::saveSelection() {
@@ -140,7 +142,8 @@ void ListController::showDetails() {
         m_status->clearGame();
         return;
     }
-    m_status->showGame(settings::describeGame(*game, shown(), m_state, m_emulator));
+    m_status->showGame(
+        settings::describeGame(*game, shown(), m_state, m_emulator, m_settings.hasCustomSettings(game->romName())));
     if (m_newRomFound)
         m_status->showSettings(QStringLiteral("New ROM Found"));
 }
@@ -158,7 +161,7 @@ void ListController::showScreenShot() {
             m_panel->hideNotice();
         return;
     }
-    m_panel->showPicture(settings::describeGame(*game, shown(), m_state, m_emulator).screenShot);
+    m_panel->showPicture(settings::screenShotOf(*game, m_state, m_emulator));
 }
 
 void ListController::setScreenShots(bool on) {

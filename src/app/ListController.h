@@ -4,6 +4,7 @@
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
 #include "core/exec/Emulator.h"
+#include "core/settings/SettingsSession.h"
 
 #include <QObject>
 
@@ -24,7 +25,8 @@ class ListController : public QObject {
     Q_OBJECT
 public:
     ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
-                   const exec::Emulator& emulator, config::SavedView& view, QObject* parent = nullptr);
+                   const exec::Emulator& emulator, settings::SettingsSession& settings, config::SavedView& view,
+                   QObject* parent = nullptr);
 
     void clear();
     // Fills the lists, each sorted by its saved column and order.
@@ -77,6 +79,7 @@ private:
     gui::GameStatusView* m_status;
     const config::AppState& m_state;
     const exec::Emulator& m_emulator;
+    settings::SettingsSession& m_settings; // whether a game has settings of its own
     config::SavedView& m_view;
     bool m_anyShown = false;
     std::optional<catalogue::GameRecord> m_audited; // the uninstalled game whose audit is open

@@ -78,7 +78,7 @@ MainWindow::MainWindow(config::AppState& state, gui::Dialogs& dialogs, QWidget* 
     , m_dialogs(dialogs)
     , m_runner(dialogs)
     , m_emulator(state)
-    , m_settings(state, m_emulator) {
+    , m_settings(state, m_emulator, m_runner.runner()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marqueon"));
     createActions();
@@ -171,13 +171,13 @@ void MainWindow::createControls() {
     setStatusBar(m_statusView);
 
     m_host = new PanelHost(m_listPanel, m_statusView, this);
-    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_emulator, m_view, this);
+    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_emulator, m_settings, m_view, this);
     m_settingsPanel = new gui::SettingsPanel(m_settings, m_dialogs, central);
     m_textPanel = new gui::TextPanel(central);
     m_maintenancePanel = new gui::MaintenancePanel(m_state, m_dialogs, central);
-    for (const auto& [panel, widget] :
-         {std::pair<Panel, QWidget*>{Panel::Settings, m_settingsPanel}, {Panel::Text, m_textPanel},
-          {Panel::Maintenance, m_maintenancePanel}}) {
+    for (const auto& [panel, widget] : {std::pair<Panel, QWidget*>{Panel::Settings, m_settingsPanel},
+                                        {Panel::Text, m_textPanel},
+                                        {Panel::Maintenance, m_maintenancePanel}}) {
         m_listArea->addWidget(widget, 0, 0);
         m_host->addPanel(panel, widget);
     }
@@ -265,10 +265,9 @@ void MainWindow::createMenus() {
     };
     const std::nullopt_t line = std::nullopt;
     menu("fileMenu", QStringLiteral("&File"), {Action::Play, Action::Audit, Action::History, line, Action::Exit});
-    QMenu* view =
-        menu("viewMenu", QStringLiteral("&View"),
-             {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
-              Action::FullScreen});
+    QMenu* view = menu("viewMenu", QStringLiteral("&View"),
+                       {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
+                        Action::FullScreen});
     menu("toolsMenu", QStringLiteral("&Tools"),
          {Action::RasterDefaults, Action::VectorDefaults, Action::CustomSettings, line, Action::Maintenance, line,
           Action::Options, line, Action::Refresh, line, Action::EditConfig});

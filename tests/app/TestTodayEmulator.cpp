@@ -4,11 +4,15 @@
 #include "support/Session.h"
 #include "support/TableRows.h"
 
+#include "core/exec/CommandRunner.h"
+#include "core/exec/EmulatorConfig.h"
 #include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsSession.h"
 #include "gui/setup/SetupDialog.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 
 // Marqueon on Debian's MAME, as a user starts it: the catalogue from its full -listxml, its
 // audits and reports. One start serves the suite; the build takes the emulator's own time.
@@ -76,6 +80,69 @@ private slots:
         leave();
     }
 
+    // The first start put Marqueon's ROM folder before the ones MAME had, and kept those.
+    void romPathKeepsMamesFolders() {
+        exec::CommandRunner runner;
+        const std::optional<exec::EmulatorConfig> config =
+            exec::readEmulatorConfig(runner, exec::Emulator(s().state, exec::Interface::Today).showConfig());
+        QVERIFY(config);
+        QStringList path = config->value("rompath").split(u';');
+        for (QString& folder : path)
+            folder = QDir::cleanPath(folder);
+        QCOMPARE(path.value(0), QDir::cleanPath(s().state.directories.retroRoms));
+        QVERIFY2(path.contains(s().sandbox.home() + "/mame/roms") && path.contains("/usr/share/games/mame/roms") &&
+                     path.removeDuplicates() == 0,
+                 qPrintable(path.join(u';')));
+    }
+
+    void soundOnlyImperfectOverall() {
+        const QByteArray catalogue = readFile(s().sandbox.state().cataloguePath());
+        const qsizetype at = catalogue.indexOf("\"actfancr\"");
+        QVERIFY(at > 0);
+        const QByteArray line = catalogue.mid(catalogue.lastIndexOf('\n', at) + 1).split('\n').first();
+        QVERIFY2(line.contains("\"Imperfect\""), line.constData());
+        QVERIFY(!catalogue.contains("\"ng_mv1\""));
+    }
+
+    // The panel's files are MAME's own: it parses them at every start, whoever starts it.
+    void settingsInMamesOwnFiles_data() {
+        columns<QString, QString, QString>({"game", "edited", "file"});
+        row("Pong's own settings", "pong", "pong", "pong.ini");
+        row("raster defaults", "pong", "Raster", "raster.ini");
+        row("vector defaults", "asteroid", "Vector", "vector.ini");
+    }
+    void settingsInMamesOwnFiles() {
+        const QString file = s().sandbox.home() + "/.mame/" + cell<QString>("file");
+        writeFile(file, "# mine\nartpath \"my art\"\n");
+        exec::CommandRunner runner;
+        const exec::Emulator emulator(s().state, exec::Interface::Today);
+        settings::SettingsSession session(s().state, emulator, runner);
+        const QString& edited = cell<QString>("edited");
+        settings::PanelContent content =
+            edited == u"pong"
+                ? session.openCustom("pong", "Raster", {})
+                : session.openDefaults(
+                      edited == u"Vector" ? settings::SettingsKind::Vector : settings::SettingsKind::Raster, {});
+        QVERIFY(content.ini && content.problem.isEmpty());
+        content.iniForm.values["window"] = "1";
+        content.iniForm.values["gamma"] = "0.80";
+        QCOMPARE(session.saveIni(content.editing, content.iniForm).outcome, settings::SaveResult::Outcome::Saved);
+        const QByteArray saved = readFile(file);
+        QVERIFY2(saved.startsWith("# mine\nartpath ") && saved.contains("\nwindow ") && saved.contains("\ngamma "),
+                 saved.constData());
+
+        QProcess mame;
+        mame.setProcessChannelMode(QProcess::MergedChannels);
+        mame.start("/usr/games/mame",
+                   {cell<QString>("game"), "-verbose", "-video", "none", "-sound", "none", "-seconds_to_run", "1"});
+        QVERIFY(mame.waitForFinished(60000));
+        const QString said = QString::fromLocal8Bit(mame.readAll());
+        QVERIFY2(said.contains("Parsing " + cell<QString>("file")), qPrintable(said.left(2000)));
+        if (cell<QString>("game") == u"pong")
+            QCOMPARE(mame.exitCode(), 0);
+        QFile::remove(file);
+    }
+
     // With no ROM sets at all every set is "best available" or silent: the summary still shows.
     void verifyAllRoms() {
         s().dialogs.answers << true;
@@ -105,10 +172,11 @@ private slots:
     // Play through a wrapper that checks every option with the emulator, then runs two seconds
     // without a window or sound (the debugger would run the machine at a crawl).
     void play_data() {
-        columns<QString, bool, QString>({"rom", "settings", "message"});
-        row("Pong with the emulator's defaults", "pong", false, "");
-        row("Pong with every setting changed", "pong", true, "");
-        row("Puck Man without its ROM files", "puckman", false,
+        columns<QString, QString, QString>({"rom", "settings", "message"});
+        row("Pong with the emulator's defaults", "pong", "", "");
+        row("Pong with every setting changed", "pong", "raster.cfg", "");
+        row("Pong windowed by its own ini file", "pong", "pong.ini", "");
+        row("Puck Man without its ROM files", "puckman", "",
             "M.A.M.E. could not run the game.\rRequired files are missing, the machine cannot be run.");
     }
     void play() {
@@ -125,9 +193,12 @@ private slots:
         for (const settings::SwitchSetting& each : settings::switchSettings())
             record.token(each.field) = each.token(!each.defaultOn);
         QFile::remove(s().sandbox.settingsPath() + "raster.cfg");
-        if (cell<bool>("settings"))
+        const QString& settingsFile = cell<QString>("settings");
+        if (settingsFile == u"raster.cfg")
             QVERIFY(settings::writeSettingsFile(s().sandbox.settingsPath() + "raster.cfg",
                                                 settings::SettingsKind::Raster, record));
+        if (settingsFile == u"pong.ini")
+            writeFile(s().sandbox.home() + "/.mame/pong.ini", "window 1\n");
         QDir(s().state.directories.retroRoms).mkpath(rom); // today's emulator takes a folder as a set
         s().state.directories.mame = wrapper;
         s().dialogs.shown.clear();
@@ -139,7 +210,14 @@ private slots:
         const QStringList arguments = QString(readFile(s().sandbox.home() + "/arguments.txt")).split('\n');
         QCOMPARE(arguments.first(), rom);
         QVERIFY(arguments.contains("-rompath") && arguments.contains("-snapshot_directory"));
-        QCOMPARE(arguments.contains("-joystick"), cell<bool>("settings"));
+        QCOMPARE(arguments.contains("-joystick"), settingsFile == u"raster.cfg");
+        if (settingsFile == u"pong.ini") {
+            // Nothing but the game and Marqueon's folders, each option followed by its value.
+            for (qsizetype i = 1; i + 1 < arguments.size(); i += 2)
+                QVERIFY2(arguments.at(i).endsWith("path") || arguments.at(i).endsWith("_directory"),
+                         qPrintable(arguments.join(u' ')));
+            QFile::remove(s().sandbox.home() + "/.mame/pong.ini");
+        }
     }
 };
 

@@ -54,6 +54,7 @@ constexpr OptionInfo kOptions[] = {
     {"window", "w", Kind::Switch},
     {"maximize", "max", Kind::Switch},
     {"keepaspect", "ka", Kind::Switch},
+    {"filter", "flt", Kind::Switch},
     {"plugins", "", Kind::Switch},
     {"log", "", Kind::Switch},
     {"verbose", "v", Kind::Switch},

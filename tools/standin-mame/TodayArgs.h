@@ -15,6 +15,9 @@ struct TodayArgs {
     std::map<std::string, bool> switches;      // boolean options; "-noX" stores false
     std::string error;                         // the first problem, worded as the emulator words it
     int errorStatus = 0;
+    // A game start's per-system ini files, in the order they are read ("vertical.ini",
+    // "raster.ini", "pong.ini"); empty for other commands.
+    std::vector<std::string> systemInis;
 
     bool switchOn(const std::string& name, bool fallback = false) const;
     // The COMMAND of a control file line that concerns this run.

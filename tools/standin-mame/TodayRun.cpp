@@ -142,12 +142,21 @@ int startToday(const Catalogue& cat, const TodayArgs& parsed, const std::vector<
         err << "Error: unknown option: " << parsed.words[1] << '\n';
         return 3;
     }
-    const TodaySettings settings = TodaySettings::resolve(parsed);
+    // The ini files of the system, in the emulator's order: its orientation, its screen, its
+    // parent, itself.
+    TodayArgs withInis = parsed;
+    withInis.systemInis = {game->display.vertical ? "vertical.ini" : "horizont.ini",
+                           game->display.vector ? "vector.ini" : "raster.ini"};
+    if (!game->cloneOf.empty())
+        withInis.systemInis.push_back(game->cloneOf + ".ini");
+    withInis.systemInis.push_back(game->name + ".ini");
+    const TodaySettings settings = TodaySettings::resolve(withInis);
     if (!reportRoms(*game, cat, settings, err))
         return 2;
 
     control.pause();
     recordArguments(args);
+    writeFile("standin-lastini.txt", settings.parsedReport());
     if (control.die) {
         err.flush();
         std::abort(); // a crash while the game runs: nothing of it is left

@@ -31,6 +31,23 @@ const std::vector<Section>& sections() {
         {"CORE OUTPUT DIRECTORY OPTIONS",
          {{"cfg_directory", "cfg"}, {"nvram_directory", "nvram"}, {"snapshot_directory", "snap"}}},
         {"CORE STATE/PLAYBACK OPTIONS", {{"snapname", "%g/%i"}}},
+        // Debian's values: its /etc/mame/mame.ini sets the video, the window and the mouse.
+        {"CORE PERFORMANCE OPTIONS", {{"autoframeskip", "0"}, {"frameskip", "0"}}},
+        {"CORE ROTATION OPTIONS", {{"rotate", "1"}, {"ror", "0"}, {"rol", "0"}, {"flipx", "0"}, {"flipy", "0"}}},
+        {"CORE SCREEN OPTIONS", {{"brightness", "1.0"}, {"contrast", "1.0"}, {"gamma", "1.0"}}},
+        {"CORE SOUND OPTIONS", {{"samplerate", "48000"}, {"samples", "1"}, {"volume", "0"}}},
+        {"CORE INPUT OPTIONS", {{"mouse", "1"}, {"joystick", "1"}, {"lightgun", "0"}}},
+        {"CORE MISC OPTIONS", {{"cheat", "0"}, {"skip_gameinfo", "0"}}},
+        {"OSD VIDEO OPTIONS",
+         {{"video", "opengl"},
+          {"window", "0"},
+          {"maximize", "1"},
+          {"keepaspect", "1"},
+          {"waitvsync", "0"},
+          {"switchres", "0"},
+          {"resolution", "auto"},
+          {"filter", "1"}}},
+        {"OSD SOUND OPTIONS", {{"sound", "auto"}}},
         {"SCRIPTING OPTIONS", {{"plugins", "1"}, {"plugin", ""}, {"noplugin", ""}}},
     };
     return all;
@@ -121,7 +138,21 @@ TodaySettings TodaySettings::resolve(const TodayArgs& args) {
             break;
         }
     }
-    // The command line beats mame.ini.
+    // The per-system ini files, in the emulator's order, each from the first inipath folder that
+    // has it, over mame.ini.
+    std::error_code ec;
+    for (const std::string& name : args.systemInis) {
+        for (const fs::path& dir : settings.paths("inipath")) {
+            const fs::path ini = dir / name;
+            if (!fs::is_regular_file(ini, ec))
+                continue;
+            for (const auto& [key, value] : parseMameIni(readWholeFile(ini).value_or("")))
+                settings.m_values[key] = value;
+            settings.m_parsed.push_back(name);
+            break;
+        }
+    }
+    // The command line beats the ini files.
     for (const auto& [key, value] : args.values)
         settings.m_values[key] = value;
     for (const auto& [key, on] : args.switches)
@@ -141,6 +172,16 @@ std::vector<fs::path> TodaySettings::paths(const std::string& key) const {
 
 fs::path TodaySettings::path(const std::string& key) const {
     return fs::path(expandHome(raw(key)));
+}
+
+std::string TodaySettings::parsedReport() const {
+    std::string report;
+    for (const std::string& name : m_parsed)
+        report += "Parsing " + name + '\n';
+    for (const Section& section : sections())
+        for (const Default& d : section.options)
+            report += std::string(d.key) + ' ' + raw(d.key) + '\n';
+    return report;
 }
 
 void TodaySettings::print(std::ostream& out) const {

@@ -25,9 +25,13 @@ public:
 
     // -showconfig: one "key value" line per option, in the layout of mame.ini.
     void print(std::ostream& out) const;
+    // What a game start read: "Parsing NAME.ini" for each per-system ini file, as -verbose says,
+    // then the options as they came out.
+    std::string parsedReport() const;
 
 private:
     std::map<std::string, std::string> m_values;
+    std::vector<std::string> m_parsed;
 };
 
 // The "key value" lines of a mame.ini: blanks between, the value in double quotes when it holds blanks, '#' for

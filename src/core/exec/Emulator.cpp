@@ -41,14 +41,25 @@ QString pathList(const QStringList& directories) {
 // spelling where it has one, nothing where it has no equivalent. Words of another kind (the
 // user's own parameters) go as typed.
 QStringList todayArguments(const QStringList& words) {
-    static const QStringList gone = {
-        "-auto",          "-vgafreq",        "-monitor",       "-depth",          "-vesamode",    "-skipcolumns",
-        "-skiplines",     "-centerx",        "-centery",       "-sb",             "-hotrod",      "-hotrodse",
-        "-tweak",         "-notweak",        "-scanlines",     "-noscanlines",    "-alwayssynced", "-noalwayssynced",
-        "-stretch",       "-nostretch",      "-novsync",       "-waitinterlace",  "-triplebuffer", "-notriplebuffer",
-        "-ntsc",          "-artwork",        "-noartwork",     "-nowaitvsync",    "-antialias",   "-noantialias",
-        "-translucency",  "-notranslucency", "-stereo",        "-nostereo",       "-ym3812opl",   "-noym3812opl",
-        "none",           "ask"};
+    static const QStringList gone = {"-auto",         "-vgafreq",
+                                     "-monitor",      "-depth",
+                                     "-vesamode",     "-skipcolumns",
+                                     "-skiplines",    "-centerx",
+                                     "-centery",      "-sb",
+                                     "-hotrod",       "-hotrodse",
+                                     "-tweak",        "-notweak",
+                                     "-scanlines",    "-noscanlines",
+                                     "-alwayssynced", "-noalwayssynced",
+                                     "-stretch",      "-nostretch",
+                                     "-novsync",      "-waitinterlace",
+                                     "-triplebuffer", "-notriplebuffer",
+                                     "-ntsc",         "-artwork",
+                                     "-noartwork",    "-nowaitvsync",
+                                     "-antialias",    "-noantialias",
+                                     "-translucency", "-notranslucency",
+                                     "-stereo",       "-nostereo",
+                                     "-ym3812opl",    "-noym3812opl",
+                                     "none",          "ask"};
     static const QRegularExpression resolution(QStringLiteral("^-(\\d+x\\d+)$"));
     const QString option = words.value(0);
     const QString value = words.value(1);
@@ -238,6 +249,10 @@ Command Emulator::showConfig() const {
     return run({QStringLiteral("-showconfig")}, QString());
 }
 
+Command Emulator::optionCheck(const QStringList& options) const {
+    return run(QStringList(options) << QStringLiteral("-showconfig"), QString());
+}
+
 ListingFormat Emulator::listingFormat() const {
     return m_interface == Interface::Classic ? ListingFormat::ListInfo : ListingFormat::ListXml;
 }
@@ -343,8 +358,8 @@ QString Emulator::screenShot(const QString& romName) const {
 QStringList Emulator::readmeFiles() const {
     QStringList files = {m_state.directories.mame + QStringLiteral("readme.txt")};
     if (m_interface == Interface::Today)
-        files << m_state.directories.mame + QStringLiteral("README.md") << QStringLiteral("/usr/share/doc/mame/README.md")
-              << QStringLiteral("/usr/share/doc/mame/README.Debian");
+        files << m_state.directories.mame + QStringLiteral("README.md")
+              << QStringLiteral("/usr/share/doc/mame/README.md") << QStringLiteral("/usr/share/doc/mame/README.Debian");
     return files;
 }
 

@@ -72,6 +72,8 @@ public:
     Command banner() const;
     // Today's emulator's effective options (EmulatorConfig), read from standard output.
     Command showConfig() const;
+    // The emulator checks options without running anything: status 6 for one it does not know.
+    Command optionCheck(const QStringList& options) const;
 
     ListingFormat listingFormat() const;
     // The full game information: into listinfo.txt, or to be read as it is written.

@@ -1,9 +1,6 @@
 #include "core/settings/GameDetails.h"
 
 #include "core/exec/Emulator.h"
-#include "core/settings/SettingsFile.h"
-
-#include <QFileInfo>
 
 namespace settings {
 namespace {
@@ -27,19 +24,22 @@ PlayVerdict playVerdict(const catalogue::GameRecord* game, config::GameView list
     return PlayVerdict::Play;
 }
 
+QString screenShotOf(const catalogue::GameRecord& game, const config::AppState& state, const exec::Emulator& emulator) {
+    const QString parent = game.parentName();
+    return emulator.screenShot(state.preferences.cloneShots && !parent.isEmpty() ? parent : game.romName());
+}
+
 GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
-                         const exec::Emulator& emulator) {
+                         const exec::Emulator& emulator, bool custom) {
     GameDetails details;
     details.description = game.description();
     details.romName = game.romName();
     details.origin = game.isClone() ? QStringLiteral("Clone") : QStringLiteral("Original");
     details.orientation = game[catalogue::GameRecord::Display].right(1);
 
-    const bool custom = exec::isPlainGameName(game.romName()) &&
-                        QFileInfo::exists(state.settingsPath() + customFileName(game.romName()));
     switch (list) {
     case config::GameView::All:
-        details.settings = custom                                ? CustomSettings
+        details.settings = custom                                 ? CustomSettings
                            : emulator.isInstalled(game.romName()) ? DefaultSettings
                                                                   : NotInstalled;
         break;
@@ -52,9 +52,7 @@ GameDetails describeGame(const catalogue::GameRecord& game, config::GameView lis
     }
 
     details.canPlay = playVerdict(&game, list, emulator) == PlayVerdict::Play;
-    const QString parent = game.parentName();
-    const QString picture = state.preferences.cloneShots && !parent.isEmpty() ? parent : game.romName();
-    details.screenShot = emulator.screenShot(picture);
+    details.screenShot = screenShotOf(game, state, emulator);
     return details;
 }
 

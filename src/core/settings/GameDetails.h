@@ -28,10 +28,12 @@ enum class PlayVerdict {
 };
 PlayVerdict playVerdict(const catalogue::GameRecord* game, config::GameView list, const exec::Emulator& emulator);
 
-// The details of a game in one of the lists. In the all-games list a game with a custom
-// settings file reads "Custom Settings", one whose archive is missing "Not Installed"; whether
-// it can be played is playVerdict()'s.
+// The details of a game in one of the lists. In the all-games list a game with settings of its
+// own (custom) reads "Custom Settings", one whose archive is missing "Not Installed";
+// whether it can be played is playVerdict()'s.
 GameDetails describeGame(const catalogue::GameRecord& game, config::GameView list, const config::AppState& state,
-                         const exec::Emulator& emulator);
+                         const exec::Emulator& emulator, bool custom);
+// The picture shown for a game: its own, or with clone pictures on its parent's.
+QString screenShotOf(const catalogue::GameRecord& game, const config::AppState& state, const exec::Emulator& emulator);
 
 } // namespace settings

@@ -68,6 +68,7 @@ SettingsPanel::SettingsPanel(settings::SettingsSession& session, Dialogs& dialog
     setObjectName(QStringLiteral("settingsPanel"));
     setAutoFillBackground(true);
     createTabs();
+    createIniTabs();
 
     m_okButton = button(QStringLiteral("&OK"), "okButton", this);
     m_restoreButton = button(QString(), "restoreButton", this);
@@ -89,8 +90,93 @@ SettingsPanel::SettingsPanel(settings::SettingsSession& session, Dialogs& dialog
     layout->setContentsMargins(6, layout->contentsMargins().top(), 6, 6);
     layout->setSpacing(4);
     layout->addWidget(m_tabs, 1);
+    layout->addWidget(m_iniTabs, 1);
     layout->addLayout(buttons);
+    m_iniTabs->hide();
     showForm(settings::SettingsForm::defaults());
+}
+
+// Today's emulator's options on four tabs: lists with their labels in a column, then the check
+// boxes in two; the parameters under the last tab's.
+void SettingsPanel::createIniTabs() {
+    using settings::IniTab;
+    m_iniTabs = new QTabWidget(this);
+    m_iniTabs->setObjectName(QStringLiteral("iniTabs"));
+    std::array<QGridLayout*, 4> lists{};
+    std::array<QGridLayout*, 4> switches{};
+    std::array<QWidget*, 4> pages{};
+    for (IniTab tab : {IniTab::Display, IniTab::Sound, IniTab::Controls, IniTab::Other}) {
+        QWidget* page = pages[size_t(tab)] = new QWidget(m_iniTabs);
+        auto* layout = new QVBoxLayout(page);
+        layout->addLayout(lists[size_t(tab)] = new QGridLayout);
+        layout->addLayout(switches[size_t(tab)] = new QGridLayout);
+        m_iniTabs->addTab(page, settings::iniTabTitle(tab));
+    }
+    for (const settings::IniOption& option : settings::iniOptions()) {
+        QWidget* page = pages[size_t(option.tab)];
+        if (option.isSwitch()) {
+            auto* box = new QCheckBox(option.label, page);
+            box->setObjectName(option.key + QStringLiteral("IniBox"));
+            QGridLayout* grid = switches[size_t(option.tab)];
+            grid->addWidget(box, grid->count() / 2, grid->count() % 2);
+            m_iniSwitches.insert(option.key, box);
+            continue;
+        }
+        auto* list = new QComboBox(page);
+        list->setObjectName(option.key + QStringLiteral("IniList"));
+        for (qsizetype i = 0; i < option.values.size(); ++i)
+            list->addItem(option.captions.value(i), option.values[i]);
+        auto* label = new QLabel(option.label, page);
+        label->setBuddy(list);
+        QGridLayout* grid = lists[size_t(option.tab)];
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(list, row, 1);
+        m_iniLists.insert(option.key, list);
+    }
+    m_iniParametersEdit = new QLineEdit(pages[size_t(IniTab::Other)]);
+    m_iniParametersEdit->setObjectName(QStringLiteral("iniParametersEdit"));
+    m_iniParametersEdit->setToolTip(
+        QStringLiteral("More of M.A.M.E.'s options, as on its command line: -effect scanlines -prescale 2"));
+    auto* parameters = new QLabel(QStringLiteral("&Parameters:"), pages[size_t(IniTab::Other)]);
+    parameters->setBuddy(m_iniParametersEdit);
+    QGridLayout* other = lists[size_t(IniTab::Other)];
+    const int row = other->rowCount();
+    other->addWidget(parameters, row, 0);
+    other->addWidget(m_iniParametersEdit, row, 1);
+    for (QWidget* page : pages)
+        static_cast<QVBoxLayout*>(page->layout())->addStretch(1);
+}
+
+bool SettingsPanel::showsIniOptions() const {
+    return !m_iniTabs->isHidden();
+}
+
+void SettingsPanel::showIniForm(const settings::IniForm& form) {
+    for (auto it = m_iniLists.cbegin(); it != m_iniLists.cend(); ++it) {
+        QComboBox* list = it.value();
+        const QString value = form.values.value(it.key());
+        int index = list->findData(value);
+        // A value the list does not offer (set by hand in the file) is shown as it is.
+        if (index < 0 && !value.isEmpty()) {
+            list->addItem(value, value);
+            index = list->count() - 1;
+        }
+        list->setCurrentIndex(index);
+    }
+    for (auto it = m_iniSwitches.cbegin(); it != m_iniSwitches.cend(); ++it)
+        it.value()->setChecked(form.values.value(it.key()) == u"1");
+    m_iniParametersEdit->setText(form.parameters);
+}
+
+settings::IniForm SettingsPanel::iniForm() const {
+    settings::IniForm shown;
+    for (auto it = m_iniLists.cbegin(); it != m_iniLists.cend(); ++it)
+        shown.values.insert(it.key(), it.value()->currentData().toString());
+    for (auto it = m_iniSwitches.cbegin(); it != m_iniSwitches.cend(); ++it)
+        shown.values.insert(it.key(), it.value()->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    shown.parameters = m_iniParametersEdit->text();
+    return shown;
 }
 
 void SettingsPanel::createTabs() {
@@ -258,7 +344,18 @@ bool SettingsPanel::showContent(const settings::PanelContent& content) {
         m_dialogs.endProgram();
         return false;
     }
+    if (!content.problem.isEmpty()) {
+        // Nothing to edit: the panel leaves again.
+        m_dialogs.message(content.problem, Dialogs::Icon::Critical);
+        emit finished();
+        return true;
+    }
     m_content = content;
+    // Today's emulator has options of its own: the classic ones are never shown for it.
+    m_tabs->setVisible(!content.ini);
+    m_iniTabs->setVisible(content.ini);
+    if (content.ini)
+        showIniForm(content.iniForm);
     showForm(content.form);
     for (Field field : VectorOnly) {
         if (QComboBox* list = m_lists[size_t(field)]) {
@@ -276,21 +373,25 @@ bool SettingsPanel::showContent(const settings::PanelContent& content) {
 
 bool SettingsPanel::openDefaults(settings::SettingsKind kind) {
     m_tabs->setCurrentIndex(0);
+    m_iniTabs->setCurrentIndex(0);
     return showContent(m_session.openDefaults(kind, form()));
 }
 
 bool SettingsPanel::openCustom(const QString& romName, const QString& videoType) {
     m_tabs->setCurrentIndex(0);
+    m_iniTabs->setCurrentIndex(0);
     return showContent(m_session.openCustom(romName, videoType, form()));
 }
 
 void SettingsPanel::onRestore() {
     m_content.form = form();
+    m_content.iniForm = iniForm();
     showContent(m_session.restore(m_content));
 }
 
 void SettingsPanel::onOk() {
-    const settings::SaveResult saved = m_session.save(m_content.editing, form());
+    const settings::SaveResult saved =
+        m_content.ini ? m_session.saveIni(m_content.editing, iniForm()) : m_session.save(m_content.editing, form());
     if (saved.outcome != settings::SaveResult::Outcome::Saved) {
         m_dialogs.message(saved.message, Dialogs::Icon::Critical);
         return;

@@ -3,10 +3,12 @@
 #include "core/settings/SettingsSession.h"
 
 #include <QGroupBox>
+#include <QMap>
 
 #include <array>
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,8 @@ public:
     // file could not be read and the program is ending.
     bool openDefaults(settings::SettingsKind kind);
     bool openCustom(const QString& romName, const QString& videoType);
+    // Whether the panel shows today's emulator's options rather than the classic ones.
+    bool showsIniOptions() const;
 
     // The button that takes the focus when the panel is returned to.
     QPushButton* okButton() const { return m_okButton; }
@@ -41,6 +45,9 @@ protected:
 
 private:
     void createTabs();
+    void createIniTabs();
+    void showIniForm(const settings::IniForm& form);
+    settings::IniForm iniForm() const;
     QComboBox* addList(QWidget* page, settings::Field field);
     QAbstractButton* addSwitch(QWidget* page, settings::Field field);
     bool showContent(const settings::PanelContent& content);
@@ -65,6 +72,11 @@ private:
     std::array<QComboBox*, settings::FieldCount> m_lists{};
     std::array<QLabel*, settings::FieldCount> m_labels{};
     std::array<QAbstractButton*, settings::FieldCount> m_switches{};
+    // Today's emulator's options, by key: a list or a check box each.
+    QTabWidget* m_iniTabs;
+    QMap<QString, QComboBox*> m_iniLists;
+    QMap<QString, QCheckBox*> m_iniSwitches;
+    QLineEdit* m_iniParametersEdit;
 };
 
 } // namespace gui

@@ -33,13 +33,11 @@ private slots:
         const config::Directories& d = state.directories;
         if (!archive.isEmpty())
             TestSandbox::addArchive(archive == "neo" ? d.neoGeoRoms : d.retroRoms, "galxb");
-        if (cell<bool>("custom"))
-            writeFile(sandbox.settingsPath() + "galxb.cfg", "\"-auto\",0\r\n");
         const QByteArray clone = parent.isEmpty() ? "224x288   V|Original" : "Unknown H|Clone of " + parent.toLatin1();
         const auto game =
             *catalogue::RecordReader().parse(lineOf("Galaxy Raid (bootleg)|1982|||||Raster|" + clone + "|galxb"));
         const settings::GameDetails details =
-            settings::describeGame(game, cell<GameView>("list"), state, exec::Emulator(state));
+            settings::describeGame(game, cell<GameView>("list"), state, exec::Emulator(state), cell<bool>("custom"));
         QCOMPARE(details.description + details.romName, QStringLiteral("Galaxy Raid (bootleg)galxb"));
         QCOMPARE(details.origin, parent.isEmpty() ? QStringLiteral("Original") : QStringLiteral("Clone"));
         QCOMPARE(details.orientation, parent.isEmpty() ? QStringLiteral("V") : QStringLiteral("H"));

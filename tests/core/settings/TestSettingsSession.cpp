@@ -1,5 +1,7 @@
+#include "core/exec/CommandRunner.h"
 #include "core/settings/SettingsSession.h"
 #include "support/FormText.h"
+#include "support/Listing.h"
 #include "support/TableRows.h"
 
 using settings::SettingsKind;
@@ -16,7 +18,7 @@ class TestSettingsSession : public QObject {
     }
     // Files as OK leaves them (defaults: gamma 1.20, beam 2.5; custom: gamma 1.10), or "blocked" by a file.
     void writeFiles(const QString& files) {
-        settings::SettingsSession session(m_state, m_emulator);
+        settings::SettingsSession session(m_state, m_emulator, m_runner);
         for (const QString& name : files.split(u' ', Qt::SkipEmptyParts)) {
             const QString form = name.endsWith(u'x') ? "gamma=12" : name == u"vector" ? "gamma=14 beam=15" : "gamma=14";
             if (name == u"blocked")
@@ -29,6 +31,7 @@ class TestSettingsSession : public QObject {
     std::unique_ptr<TestSandbox> m_sandbox;
     config::AppState m_state;
     exec::Emulator m_emulator{m_state};
+    exec::CommandRunner m_runner;
 private slots:
     void init() { m_state = (m_sandbox = std::make_unique<TestSandbox>())->state(); }
     // Each opens over a form with the beam at 1.7.
@@ -51,7 +54,7 @@ private slots:
         const QString& open = cell<QString>("open");
         writeFiles(cell<QString>("files"));
         const QString before = settingsFiles();
-        settings::SettingsSession session(m_state, m_emulator);
+        settings::SettingsSession session(m_state, m_emulator, m_runner);
         const settings::PanelContent content = this->open(session, open, "beam=7");
         QTEST(settings::editingCaption(content.editing), "caption");
         QTEST(content.restoreCaption, "restoreCaption");
@@ -95,7 +98,7 @@ private slots:
         writeFiles(cell<QString>("files"));
         m_emulator.setInterface(QByteArray(QTest::currentDataTag()).startsWith("today") ? exec::Interface::Today
                                                                                         : exec::Interface::Classic);
-        settings::SettingsSession session(m_state, m_emulator);
+        settings::SettingsSession session(m_state, m_emulator, m_runner);
         const auto result = session.save(this->open(session, open).editing, formFrom(cell<QString>("form")));
         QCOMPARE(result.outcome, refusal.isEmpty()                    ? Outcome::Saved
                                  : refusal.startsWith("could not be") ? Outcome::WriteFailed
@@ -106,6 +109,81 @@ private slots:
         const QString game = open.endsWith(u'x') ? open : QStringLiteral("galx");
         const QString play = ("mame " + game + " " + cell<QString>("play")).trimmed();
         QCOMPARE(session.playLine(game, vector(game) ? "Vector" : "Raster").commandLine, play);
+    }
+
+    // Today's emulator keeps the settings in its own ini files in the user's ini folder, which it
+    // reads at every start: the user's own lines stay, what the defaults say is not repeated, and a
+    // game starts with nothing but its name (and the directories).
+    void todaysIniFiles() {
+        writeFile(m_sandbox->mamePath() + "standin-today", "");
+        m_sandbox->setCatalogue(listing({{"galx", "Galaxy Raid"}}));
+        TestSandbox::addArchive(m_state.directories.retroRoms, "galx");
+        m_emulator.setInterface(exec::Interface::Today);
+        const QString folder = m_sandbox->home() + "/.mame/";
+        writeFile(folder + "galx.ini", "\xEF\xBB\xBF# mine\r\nartpath \"my art\"\r\ngamma 1.5\r\n");
+        settings::SettingsSession session(m_state, m_emulator, m_runner);
+        const auto save = [&](settings::PanelContent content, const QMap<QString, QString>& change) {
+            for (auto it = change.cbegin(); it != change.cend(); ++it)
+                content.iniForm.values[it.key()] = it.value();
+            return session.saveIni(content.editing, content.iniForm);
+        };
+
+        // The raster defaults, then a game of that kind over them.
+        settings::PanelContent raster = session.openDefaults(SettingsKind::Raster, {});
+        QVERIFY(raster.ini && raster.problem.isEmpty());
+        QCOMPARE(raster.iniForm.values.value("gamma"), QStringLiteral("1.00")); // the emulator's own
+        QCOMPARE(save(raster, {{"gamma", "0.80"}}).outcome, Outcome::Saved);
+        QCOMPARE(readFile(folder + "raster.ini"), QByteArray("gamma                     0.80\n"));
+        settings::PanelContent galx = session.openCustom("galx", "Raster", {});
+        QCOMPARE(galx.restoreCaption, QStringLiteral("R&estore Raster Defaults"));
+        QCOMPARE(galx.iniForm.values.value("gamma"), QStringLiteral("1.50"));
+        QCOMPARE(galx.iniForm.parameters, QStringLiteral("-artpath \"my art\""));
+        QCOMPARE(save(galx, {{"window", "1"}}).outcome, Outcome::Saved);
+        QCOMPARE(readFile(folder + "galx.ini"),
+                 QByteArray("\xEF\xBB\xBF# mine\r\nartpath                   \"my art\"\r\n"
+                            "gamma                     1.50\r\n"
+                            "window                    1\r\n"));
+        QVERIFY(session.hasCustomSettings("galx") && !session.hasCustomSettings("vecx"));
+        const settings::PlayLine line = session.playLine("galx", "Raster");
+        QCOMPARE(line.arguments, QStringList{"galx"});
+        QVERIFY(exec::CommandRunner().run(m_emulator.play(line.arguments)).finishedWell());
+        const QByteArray read = readFile(m_sandbox->mamePath() + "standin-lastini.txt");
+        QVERIFY2(read.contains("Parsing raster.ini\nParsing galx.ini\n") && read.contains("\nwindow 1\n") &&
+                     read.contains("\ngamma 1.50\n"),
+                 read.constData());
+
+        // An option the emulator does not know is refused before anything is written.
+        galx = session.openCustom("galx", "Raster", {});
+        galx.iniForm.parameters += " -bogus 2";
+        const settings::SaveResult refused = session.saveIni(galx.editing, galx.iniForm);
+        QCOMPARE(refused.outcome, Outcome::Refused);
+        QVERIFY2(refused.message.contains("unknown option: -bogus"), qPrintable(refused.message));
+        // Back at the raster defaults: Marqueon's keys go, the user's own lines stay.
+        QCOMPARE(
+            session.saveIni(galx.editing, session.restore(session.openCustom("galx", "Raster", {})).iniForm).outcome,
+            Outcome::Saved);
+        QCOMPARE(readFile(folder + "galx.ini"),
+                 QByteArray("\xEF\xBB\xBF# mine\r\nartpath                   \"my art\"\r\n"));
+        // With nothing else in it, the file goes.
+        raster = session.openDefaults(SettingsKind::Raster, {});
+        QCOMPARE(session.saveIni(raster.editing, session.restore(raster).iniForm).outcome, Outcome::Saved);
+        QVERIFY(!QFile::exists(folder + "raster.ini"));
+    }
+
+    // Marqueon's own settings file from before reaches the game translated until the first OK
+    // carries it into the ini file and keeps it as .cfg.bak.
+    void settingsFileCarriedOver() {
+        writeFiles("vecx");
+        writeFile(m_sandbox->mamePath() + "standin-today", "");
+        m_emulator.setInterface(exec::Interface::Today);
+        settings::SettingsSession session(m_state, m_emulator, m_runner);
+        QCOMPARE(session.playLine("vecx", "Vector").commandLine, QStringLiteral("mame vecx -gamma 1.10"));
+        const settings::PanelContent vecx = session.openCustom("vecx", "Vector", {});
+        QCOMPARE(vecx.iniForm.values.value("gamma"), QStringLiteral("1.10"));
+        QCOMPARE(session.saveIni(vecx.editing, vecx.iniForm).outcome, Outcome::Saved);
+        QCOMPARE(readFile(m_sandbox->home() + "/.mame/vecx.ini"), QByteArray("gamma                     1.10\n"));
+        QCOMPARE(settingsFiles(), QStringLiteral("vecx.cfg.bak"));
+        QCOMPARE(session.playLine("vecx", "Vector").commandLine, QStringLiteral("mame vecx"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/exec/CommandRunner.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/settings/SettingsPanel.h"
 #include "support/Controls.h"
@@ -18,6 +19,7 @@ class TestSettingsPanel : public QObject {
     std::unique_ptr<TestSandbox> m_sandbox;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<exec::Emulator> m_emulator;
+    exec::CommandRunner m_runner;
     std::unique_ptr<SettingsSession> m_session;
     std::unique_ptr<gui::SettingsPanel> m_panel;
     std::unique_ptr<QSignalSpy> m_finished;
@@ -39,7 +41,7 @@ private slots:
         m_sandbox = std::make_unique<TestSandbox>();
         m_dialogs = ScriptedDialogs();
         m_emulator = std::make_unique<exec::Emulator>(m_sandbox->state());
-        m_session = std::make_unique<SettingsSession>(m_sandbox->state(), *m_emulator);
+        m_session = std::make_unique<SettingsSession>(m_sandbox->state(), *m_emulator, m_runner);
         m_panel = std::make_unique<gui::SettingsPanel>(*m_session, m_dialogs);
         m_finished = std::make_unique<QSignalSpy>(m_panel.get(), &gui::SettingsPanel::finished);
         m_panel->show();
@@ -133,6 +135,29 @@ private slots:
         QCOMPARE(list("resolutionList")->currentText(), "640x480");
         click(m_panel->okButton());
         QCOMPARE(readFile(file("raster.cfg")).count("\r\n"), 37);
+    }
+    // Today's emulator: its own options only, reached by the keyboard; a refused option keeps the
+    // panel open, OK writes the game's ini file.
+    void todaysOptions() {
+        writeFile(m_sandbox->mamePath() + "standin-today", "");
+        m_emulator->setInterface(exec::Interface::Today);
+        QVERIFY(m_panel->openCustom("galx", "Raster"));
+        QVERIFY(child("settingsTabs")->isHidden() && !child("iniTabs")->isHidden());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(on("windowIniBox")); // a mnemonic clicks a moment later
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), child("gammaIniList"));
+        list("gammaIniList")->setCurrentText("0.80");
+        control<QTabWidget>(m_panel.get(), "iniTabs")->setCurrentIndex(3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "-bogus 1");
+        click(m_panel->okButton());
+        QVERIFY(m_finished->isEmpty() && m_dialogs.texts().value(0).contains("-bogus"));
+        control<QLineEdit>(m_panel.get(), "iniParametersEdit")->clear();
+        click(m_panel->okButton());
+        QCOMPARE(m_finished->count(), 1);
+        QCOMPARE(readFile(m_sandbox->home() + "/.mame/galx.ini"),
+                 QByteArray("gamma                     0.80\nwindow                    1\n"));
     }
 };
 
