@@ -216,6 +216,7 @@ private:
     }
     std::unique_ptr<Session> m_session;
 
+private slots:
     // While a game runs the window says which and takes no input: a click on Play and keys typed
     // meanwhile are dropped, never delivered once the game has ended.
     void inputDuringAGameIsDropped() {
