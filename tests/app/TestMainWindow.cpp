@@ -170,29 +170,22 @@ private slots:
         QVERIFY(readFile(catalogue).endsWith("\"neob\"\r\n"));
     }
 
-    void exitQuestion_data() {
-        columns<bool>({"yes"});
-        row("Yes", true);
-        row("No", false);
-    }
-
+    // No leaves the window and the options file as they were; Yes saves the view.
     void exitQuestion() {
-        const bool yes = cell<bool>("yes");
         QVERIFY(s().startWith());
         s().trigger("viewInstalledAction");
         s().clickRow(s().list("installedList"), 1);
         s().clickColumn(s().list("installedList"), 1);
         const QByteArray before = readFile(s().sandbox.optionsFile());
 
-        s().dialogs.answers << yes;
+        s().dialogs.answers << false << true;
         s().click("exitButton");
-        QCOMPARE(s().dialogs.texts(), QStringList{"Do you want to exit?"});
+        QVERIFY(s().window->isVisible());
+        QCOMPARE(readFile(s().sandbox.optionsFile()), before);
+        s().click("exitButton");
+        QCOMPARE(s().dialogs.texts(), QStringList(2, "Do you want to exit?"));
         QCOMPARE(s().dialogs.shown.first().icon, gui::Dialogs::Icon::Exclamation);
-        QCOMPARE(s().window->isVisible(), !yes);
-        if (!yes) {
-            QCOMPARE(readFile(s().sandbox.optionsFile()), before);
-            return;
-        }
+        QVERIFY(!s().window->isVisible());
         const QString date = QFileInfo(s().sandbox.state().mameExecutable()).lastModified().toString(Qt::ISODateWithMs);
         QCOMPARE(s().shutDownSection(), "[ShutDown]\r\nMAMEDate=" + date.toLatin1() +
                                             "\r\nGameView=Installed Games\r\nAllIndex=1\r\nAllSortKey=0\r\n"
@@ -214,25 +207,23 @@ private slots:
         QCOMPARE(readFile(s().sandbox.optionsFile()), before);
     }
 
-    void switchingLists_data() {
-        columns<QString, QString, QString>({"view", "caption", "total"});
-        row("all games", "viewAllAction", "All Games", "Total Games: 5");
-        row("installed", "viewInstalledAction", "Installed Games", "Total Games: 2");
-    }
-
-    // From the uninstalled games, where Play is not the default button.
+    // From the uninstalled games, where Play is not the default button, to the others.
     void switchingLists() {
-        const QByteArray view = cell<QString>("view").toLatin1();
         QVERIFY(s().startWith("RetroP", "GameView=Uninstalled Games"));
-        s().trigger(view.constData());
-        QTEST(s().shownCaption(), "caption");
-        QTEST(s().panel(1), "total");
-        QCOMPARE(s().panel(6), QStringLiteral("Default Settings"));
-        for (const char* button : {"playButton", "auditButton", "historyButton", "rasterButton"})
-            QVERIFY(s().enabled(button));
-        QVERIFY(s().child<QPushButton>("playButton")->isDefault());
-        emit s().child<QMenu>("viewMenu")->aboutToShow();
-        QVERIFY(s().child<QAction>(view.constData())->isChecked());
+        QVERIFY(!s().child<QPushButton>("playButton")->isDefault());
+        for (const auto& [view, caption, total] :
+             {std::tuple{"viewInstalledAction", "Installed Games", "Total Games: 2"},
+              {"viewAllAction", "All Games", "Total Games: 5"}}) {
+            s().trigger(view);
+            QCOMPARE(s().shownCaption(), caption);
+            QCOMPARE(s().panel(1), total);
+            QCOMPARE(s().panel(6), QStringLiteral("Default Settings"));
+            for (const char* button : {"playButton", "auditButton", "historyButton", "rasterButton"})
+                QVERIFY(s().enabled(button));
+            QVERIFY(s().child<QPushButton>("playButton")->isDefault());
+            emit s().child<QMenu>("viewMenu")->aboutToShow();
+            QVERIFY(s().child<QAction>(view)->isChecked());
+        }
     }
 
     void emptyList() {

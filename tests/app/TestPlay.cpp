@@ -114,43 +114,35 @@ private slots:
         QCOMPARE(arguments, QStringList{"galx"} + cell<QStringList>("options") + directories);
     }
 
-    void refusesUninstalledGames_data() {
-        columns<QByteArray, QString>({"view", "list"});
-        row("all games", QByteArray("All Games"), "allList");
-        row("uninstalled games", QByteArray("Uninstalled Games"), "uninstalledList");
-    }
-
+    // In the all-games list and in the uninstalled one.
     void refusesUninstalledGames() {
-        const QString& list = cell<QString>("list");
-        QVERIFY(startOn(cell<QByteArray>("view")));
-        m_session->select("galxb", qPrintable(list));
-        QVERIFY(!m_session->enabled("playButton"));
-        // A double click asks too: it is told, and nothing starts.
-        gui::GameListView* games = m_session->list(qPrintable(list));
-        m_session->clickRow(games, games->selectedIndex() - 1, true);
-        QCOMPARE(m_session->dialogs.texts(), QStringList{"This game is not installed."});
+        QVERIFY(startOn("All Games"));
+        for (const auto& [view, list] :
+             {std::pair{"viewAllAction", "allList"}, std::pair{"viewUninstalledAction", "uninstalledList"}}) {
+            m_session->trigger(view);
+            m_session->select("galxb", list);
+            QVERIFY(!m_session->enabled("playButton"));
+            // A double click asks too: it is told, and nothing starts.
+            gui::GameListView* games = m_session->list(list);
+            m_session->clickRow(games, games->selectedIndex() - 1, true);
+        }
+        QCOMPARE(m_session->dialogs.texts(), QStringList(2, "This game is not installed."));
         QCOMPARE(m_session->dialogs.shown.first().icon, gui::Dialogs::Icon::Information);
         QVERIFY(!QFile::exists(m_session->sandbox.mamePath() + "standin-lastrun.txt"));
     }
 
-    void shiftShowsTheCommandLine_data() {
-        columns<bool>({"yes"});
-        row("Yes", true);
-        row("No", false);
-    }
-
+    // No starts nothing, Yes the game; one question per Shift: the next Play asks nothing.
     void shiftShowsTheCommandLine() {
-        const bool yes = cell<bool>("yes");
         QVERIFY(startOn("All Games"));
-        QTest::keyPress(m_session->child<QPushButton>("playButton"), Qt::Key_Shift, Qt::ShiftModifier);
-        m_session->dialogs.answers << yes;
-        QCOMPARE(play(), yes ? QStringList{"galx"} : QStringList());
-        QCOMPARE(m_session->dialogs.texts(), QStringList{"Command Line: mame galx\rLength: 9 characters\r\r"
-                                                         "Do you want to play the game with these settings?"});
+        for (const bool yes : {false, true}) {
+            QTest::keyPress(m_session->child<QPushButton>("playButton"), Qt::Key_Shift, Qt::ShiftModifier);
+            m_session->dialogs.answers << yes;
+            QCOMPARE(play(), yes ? QStringList{"galx"} : QStringList());
+            QCOMPARE(play(), QStringList{"galx"});
+        }
+        QCOMPARE(m_session->dialogs.texts(), QStringList(2, "Command Line: mame galx\rLength: 9 characters\r\r"
+                                                            "Do you want to play the game with these settings?"));
         QCOMPARE(m_session->dialogs.shown.first().icon, gui::Dialogs::Icon::Exclamation);
-        // One question per Shift: the next Play asks nothing.
-        QCOMPARE(play(), QStringList{"galx"});
-        QCOMPARE(m_session->dialogs.shown.size(), 1);
     }
 
     void parametersAreNeverACommand() {

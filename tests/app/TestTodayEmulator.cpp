@@ -42,23 +42,20 @@ private slots:
         s().trigger("viewAllAction");
     }
 
-    void neoGeoGamesKeepTheirList_data() {
-        columns<config::ListChoice, bool>({"choice", "listed"});
-        row("Retro games", config::ListChoice::Retro, false);
-        row("Neo-Geo games", config::ListChoice::NeoGeo, true);
-    }
     void neoGeoGamesKeepTheirList() {
         const config::AppState& state = s().sandbox.state();
         const std::optional<catalogue::CatalogueInfo> info = catalogue::readCatalogueInfo(state.catalogueInfoPath());
         QVERIFY(info && info->interface == exec::Interface::Today);
         RecordedProgress progress;
         const exec::Emulator emulator(state, exec::Interface::Today);
-        const catalogue::GameLists lists = catalogue::loadGames(
-            cell<config::ListChoice>("choice"),
-            {state.cataloguePath(), QString(), QString(), false, &emulator, info->neoGeoFrom}, progress);
-        QCOMPARE(std::any_of(lists.all.cbegin(), lists.all.cend(),
-                             [](const catalogue::GameRecord& game) { return game.romName() == u"nam1975"; }),
-                 cell<bool>("listed"));
+        for (const auto& [choice, listed] :
+             {std::pair{config::ListChoice::Retro, false}, std::pair{config::ListChoice::NeoGeo, true}}) {
+            const catalogue::GameLists lists = catalogue::loadGames(
+                choice, {state.cataloguePath(), QString(), QString(), false, &emulator, info->neoGeoFrom}, progress);
+            QCOMPARE(std::any_of(lists.all.cbegin(), lists.all.cend(),
+                                 [](const catalogue::GameRecord& game) { return game.romName() == u"nam1975"; }),
+                     listed);
+        }
     }
 
     void auditOfPong() {
