@@ -133,12 +133,8 @@ private slots:
         TestSandbox sandbox;
         const QString options = sandbox.optionsFile();
         writeFile(options, "[Preferences]\r\nGameList=Retro\r\n");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("MARQUEON_HOME"), sandbox.appPath());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-
+        qputenv("MARQUEON_HOME", sandbox.appPath().toLocal8Bit()); // both copies' application directory
         QProcess first;
-        first.setProcessEnvironment(environment);
         first.start(QStringLiteral(MARQUEON_PROGRAM), QStringList());
         QVERIFY(first.waitForStarted());
         const QString name = app::singleInstancePath(sandbox.appPath());
@@ -152,7 +148,6 @@ private slots:
         const QByteArray before = readFile(options);
 
         QProcess second;
-        second.setProcessEnvironment(environment);
         second.start(QStringLiteral(MARQUEON_PROGRAM), QStringList());
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);

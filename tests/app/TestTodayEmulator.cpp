@@ -11,7 +11,6 @@
 #include "gui/setup/SetupDialog.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
 
 // Marqueon on Debian's MAME, as a user starts it: the catalogue from its full -listxml, its
@@ -21,11 +20,6 @@ class TestTodayEmulator : public QObject {
     std::unique_ptr<Session> m_session;
 
     Session& s() { return *m_session; }
-    QString panelText() const { return m_session->child<QPlainTextEdit>("textBox")->toPlainText(); }
-    void leave() {
-        QTest::mouseClick(m_session->child<QWidget>("textPanel")->findChild<QPushButton*>("returnButton"),
-                          Qt::LeftButton);
-    }
 
 private slots:
     void initTestCase() {
@@ -52,32 +46,28 @@ private slots:
         s().trigger("viewAllAction");
     }
 
-    void neoGeoGamesKeepTheirList_data() {
-        columns<config::ListChoice, bool>({"choice", "listed"});
-        row("Retro games", config::ListChoice::Retro, false);
-        row("Neo-Geo games", config::ListChoice::NeoGeo, true);
-        row("all games", config::ListChoice::All, true);
-    }
     void neoGeoGamesKeepTheirList() {
         const config::AppState& state = s().sandbox.state();
         const std::optional<catalogue::CatalogueInfo> info = catalogue::readCatalogueInfo(state.catalogueInfoPath());
         QVERIFY(info && info->interface == exec::Interface::Today);
         RecordedProgress progress;
         const exec::Emulator emulator(state, exec::Interface::Today);
-        const catalogue::GameLists lists = catalogue::loadGames(
-            cell<config::ListChoice>("choice"),
-            {state.cataloguePath(), QString(), QString(), false, &emulator, info->neoGeoFrom}, progress);
-        QCOMPARE(std::any_of(lists.all.cbegin(), lists.all.cend(),
-                             [](const catalogue::GameRecord& game) { return game.romName() == u"nam1975"; }),
-                 cell<bool>("listed"));
+        for (const auto& [choice, listed] :
+             {std::pair{config::ListChoice::Retro, false}, std::pair{config::ListChoice::NeoGeo, true}}) {
+            const catalogue::GameLists lists = catalogue::loadGames(
+                choice, {state.cataloguePath(), QString(), QString(), false, &emulator, info->neoGeoFrom}, progress);
+            QCOMPARE(std::any_of(lists.all.cbegin(), lists.all.cend(),
+                                 [](const catalogue::GameRecord& game) { return game.romName() == u"nam1975"; }),
+                     listed);
+        }
     }
 
     void auditOfPong() {
         s().select("pong");
         s().trigger("auditAction");
-        QVERIFY2(panelText().contains("romset pong is best available"), qPrintable(panelText()));
-        QVERIFY(panelText().startsWith("ROMs\n----------\n"));
-        leave();
+        QVERIFY2(s().text().contains("romset pong is best available"), qPrintable(s().text()));
+        QVERIFY(s().text().startsWith("ROMs\n----------\n"));
+        s().leaveText();
     }
 
     // The first start put Marqueon's ROM folder before the ones MAME had, and kept those.
@@ -147,12 +137,12 @@ private slots:
     void verifyAllRoms() {
         s().dialogs.answers << true;
         s().trigger("verifyRomsAction");
-        QVERIFY2(panelText().split(u'\n').first().contains("romsets found"), qPrintable(panelText().left(300)));
+        QVERIFY2(s().text().split(u'\n').first().contains("romsets found"), qPrintable(s().text().left(300)));
         QVERIFY(readFile(s().sandbox.reportsPath() + "roms.txt").contains("romsets found"));
-        leave();
+        s().leaveText();
         s().trigger("viewRomsReportAction");
-        QVERIFY(panelText().split(u'\n').first().contains("romsets found"));
-        leave();
+        QVERIFY(s().text().split(u'\n').first().contains("romsets found"));
+        s().leaveText();
     }
 
     // On a first start the setup finds the emulator on the search path and proposes its folders.

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -132,8 +133,20 @@ public:
         if (twice)
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     }
+    // Exit, answering Yes: the view is saved.
+    bool exit() {
+        dialogs.answers << true;
+        return window->close();
+    }
     // Whether a panel covers the list: the list frame is then out of reach.
     bool panelOpen() const { return !child<QGroupBox>("listPanel")->isEnabled(); }
+    // The text panel: its caption, its text and its buttons; leaving it by its return button.
+    QString textCaption() const { return child<QGroupBox>("textPanel")->title(); }
+    QString text() const { return child<QPlainTextEdit>("textBox")->toPlainText(); }
+    QPushButton* textButton(const char* name) const {
+        return child<QWidget>("textPanel")->findChild<QPushButton*>(QLatin1String(name));
+    }
+    void leaveText() const { QTest::mouseClick(textButton("returnButton"), Qt::LeftButton); }
 
     TestSandbox sandbox;
     ScriptedDialogs dialogs;

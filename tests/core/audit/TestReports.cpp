@@ -76,10 +76,6 @@ private slots:
             findPosition = result.nextPosition;
         }
     }
-    void romSetReports() { // which summary a report's text is searched for
-        for (exec::Report report : exec::AllReports)
-            QCOMPARE(audit::reportText(report).romSets, report != exec::Report::Samples);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReports)

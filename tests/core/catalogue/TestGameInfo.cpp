@@ -132,7 +132,7 @@ private slots:
     // Today's emulator: its banner chooses -listxml, and a bad run keeps the former catalogue and
     // what stands beside it, byte for byte.
     void buildToday_data() {
-        columns<QByteArray, QByteArray, QByteArray, Outcome>({"help", "control", "document", "outcome"});
+        columns<QByteArray, QByteArray, QByteArray, Outcome>({"help", "control", "listxml", "outcome"});
         row("listed", QByteArray(), QByteArray(), QByteArray(), Outcome::Written);
         row("error status", QByteArray(), QByteArray("-listxml exit 3"), QByteArray(), Outcome::EmulatorFailed);
         row("dies half-way", QByteArray(), QByteArray("-listxml die"), QByteArray(), Outcome::EmulatorFailed);
@@ -148,12 +148,9 @@ private slots:
         TestSandbox sandbox;
         const config::AppState& state = sandbox.state();
         writeFile(sandbox.mamePath() + "standin-today", "");
-        place(sandbox.mamePath() + "standin-help.txt",
-              cell<QByteArray>("help").isEmpty() ? "<none>" : cell<QByteArray>("help"));
-        place(sandbox.mamePath() + "standin-control.txt",
-              cell<QByteArray>("control").isEmpty() ? "<none>" : cell<QByteArray>("control"));
-        place(sandbox.mamePath() + "standin-listxml.txt",
-              cell<QByteArray>("document").isEmpty() ? "<none>" : cell<QByteArray>("document"));
+        for (const char* file : {"help", "control", "listxml"}) // the stand-in's answers
+            place(sandbox.mamePath() + "standin-" + file + ".txt",
+                  cell<QByteArray>(file).isEmpty() ? "<none>" : cell<QByteArray>(file));
         writeFile(state.cataloguePath(), entry("old"));
         writeFile(state.catalogueInfoPath(), "interface MAME\r\n");
         RecordedProgress progress;

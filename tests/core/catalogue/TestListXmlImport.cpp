@@ -1,4 +1,3 @@
-#include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/ListXmlImport.h"
 #include "support/TableRows.h"
 
@@ -108,22 +107,6 @@ private slots:
             QVERIFY2(import.finish(), qPrintable(import.errorText()));
             QTEST(import.catalogue(), "line");
         }
-    }
-
-    // A quote inside a field is kept doubled and reads back whole.
-    void quotesReadBack() {
-        const QByteArray description =
-            "Prize Space Invaders (BWB IN2, &#163;20, 50p/30p Play, 14&quot; Version 1.1, set 1) (MPU4 Video)";
-        catalogue::ListXmlImport import;
-        feed(import, document(machine("name=\"v4psi\"", game(description, Raster0))), 4096);
-        QVERIFY(import.finish());
-        const std::optional<catalogue::GameRecord> record =
-            catalogue::RecordReader().parse(QByteArrayView(import.catalogue()).chopped(2));
-        QVERIFY(record);
-        QCOMPARE(record->description(),
-                 QStringLiteral("Prize Space Invaders (BWB IN2, \u00a320, 50p/30p Play, 14\" Version 1.1, set 1) (MPU4 "
-                                "Video)"));
-        QCOMPARE(record->romName(), QStringLiteral("v4psi"));
     }
 
     // Neo-Geo games and their clones come last, wherever the document has them; a Neo-Geo cabinet

@@ -18,12 +18,11 @@ private slots:
 
     void choosesTheFolder_data() {
         columns<QString, QString, QString>({"home", "program", "expected"});
-        row("installed: the user's folder", QString(), QStringLiteral("usr/bin"), QStringLiteral("user"));
-        row("installed as Debian keeps games", QString(), QStringLiteral("usr/games"), QStringLiteral("user"));
-        row("MARQUEON_HOME over an installation", QStringLiteral("app"), QStringLiteral("usr/bin"),
-            QStringLiteral("app"));
-        row("bin without share/marqueon", QString(), QStringLiteral("portable/bin"), QStringLiteral("portable/bin"));
-        row("build folder", QString(), QStringLiteral("build/src"), QStringLiteral("build/src"));
+        row("installed: the user's folder", "", "usr/bin", "user");
+        row("installed as Debian keeps games", "", "usr/games", "user");
+        row("MARQUEON_HOME over an installation", "app", "usr/bin", "app");
+        row("bin without share/marqueon", "", "portable/bin", "portable/bin");
+        row("build folder", "", "build/src", "build/src");
     }
     void choosesTheFolder() {
         QCOMPARE(config::chooseApplicationDirectory(path(cell<QString>("home")), path(cell<QString>("program")),
@@ -34,13 +33,12 @@ private slots:
     // The application directory's guide first, as the user may keep their own there.
     void findsTheUserGuide_data() {
         columns<QStringList, QString, QString>({"guides", "program", "expected"});
-        const QString app = QStringLiteral("app/retro.txt"), installed = QStringLiteral("usr/share/marqueon/retro.txt");
-        row("application directory", QStringList{app, installed}, QStringLiteral("usr/bin"), app);
-        row("beside the program", QStringList{QStringLiteral("build/src/retro.txt")}, QStringLiteral("build/src"),
-            QStringLiteral("build/src/retro.txt"));
-        row("installed", QStringList{installed}, QStringLiteral("usr/bin"), installed);
-        row("nowhere: the application directory's", QStringList{}, QStringLiteral("usr/bin"), app);
-        row("not an installed copy", QStringList{installed}, QStringLiteral("portable/bin"), app);
+        const QString app = "app/retro.txt", installed = "usr/share/marqueon/retro.txt";
+        row("application directory", QStringList{app, installed}, "usr/bin", app);
+        row("beside the program", QStringList{"build/src/retro.txt"}, "build/src", "build/src/retro.txt");
+        row("installed", QStringList{installed}, "usr/bin", installed);
+        row("nowhere: the application directory's", QStringList{}, "usr/bin", app);
+        row("not an installed copy", QStringList{installed}, "portable/bin", app);
     }
     void findsTheUserGuide() {
         for (const QString& guide : cell<QStringList>("guides"))

@@ -21,30 +21,17 @@ private slots:
         m_state.directories = {"/gone/M A M E/", "/r/", "/n/", "/s/", "/p/"};
         const exec::Emulator classic(m_state);
         const exec::Emulator today(m_state, Interface::Today);
-        const QStringList dirs = {"-rompath", "/r/;/n/", "-samplepath", "/s/"};
-        row("catalogue", classic.listing(), QStringList{"-listinfo"}, "listinfo.txt", false);
-        row("audit 1", classic.verifyRoms("galx"), QStringList{"galx", "-verifyroms"}, "temp1.txt", false);
-        row("audit 2", classic.verifySamples("galx"), QStringList{"galx", "-verifysamples"}, "temp2.txt", false);
-        row("audit 3", classic.listRoms("galx"), QStringList{"galx", "-listroms"}, "temp3.txt", false);
-        row("audit 4", classic.listSamples("galx"), QStringList{"galx", "-listsamples"}, "temp4.txt", false);
-        row("ROMs report", classic.verifyAll(Report::Roms), QStringList{"*", "-verifyroms"}, "roms.txt", false);
-        row("samples report", classic.verifyAll(Report::Samples), QStringList{"*", "-verifysamples"}, "samples.txt",
-            false);
-        row("sets report", classic.verifyAll(Report::Sets), QStringList{"*", "-verifysets"}, "sets.txt", false);
-        row("version", classic.help(), QStringList{"-help"}, "version.txt", false);
-        row("banner", classic.banner(), QStringList{"-help"}, "", false);
-        row("game start", classic.play({"galx", "-gamma", "1.20"}), QStringList{"galx", "-gamma", "1.20"}, "", false);
-        row("today: catalogue, read as written", today.listing(), QStringList{"-listxml", "-nodtd"}, "", false);
-        row("today: audit with Marqueon's directories", today.verifyRoms("galx"),
-            QStringList{"galx", "-verifyroms"} + dirs, "temp1.txt", true);
-        row("today: sample audit", today.verifySamples("galx"), QStringList{"galx", "-verifysamples"} + dirs,
-            "temp2.txt", true);
-        row("today: every set, no name", today.verifyAll(Report::Roms), QStringList{"-verifyroms"} + dirs, "roms.txt",
-            true);
-        row("today: sets are ROM sets", today.verifyAll(Report::Sets), QStringList{"-verifyroms"} + dirs, "sets.txt",
-            true);
-        row("today: samples", today.verifyAll(Report::Samples), QStringList{"-verifysamples"} + dirs, "samples.txt",
-            true);
+        using L = QStringList;
+        const L dirs = {"-rompath", "/r/;/n/", "-samplepath", "/s/"}; // today's: Marqueon's directories
+        // The classic emulator's commands run in the suites with the stand-in; its sets report alone says
+        // the same as a ROMs report there.
+        row("sets report", classic.verifyAll(Report::Sets), L{"*", "-verifysets"}, "sets.txt", false);
+        row("today: catalogue, read as written", today.listing(), L{"-listxml", "-nodtd"}, "", false);
+        row("today: audit", today.verifyRoms("galx"), L{"galx", "-verifyroms"} + dirs, "temp1.txt", true);
+        row("today: sample audit", today.verifySamples("galx"), L{"galx", "-verifysamples"} + dirs, "temp2.txt", true);
+        row("today: every set, no name", today.verifyAll(Report::Roms), L{"-verifyroms"} + dirs, "roms.txt", true);
+        row("today: sets are ROM sets", today.verifyAll(Report::Sets), L{"-verifyroms"} + dirs, "sets.txt", true);
+        row("today: samples", today.verifyAll(Report::Samples), L{"-verifysamples"} + dirs, "samples.txt", true);
     }
     void commands() {
         const Command& command = cell<Command>("command");

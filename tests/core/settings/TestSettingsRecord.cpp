@@ -20,10 +20,6 @@ private slots:
         const QStringList& token = cell<QStringList>("token");
         QCOMPARE(settings::listSetting(fieldNamed(token[0]))->token(token[1].toInt()), token[2]);
     }
-    void parameters() {
-        QCOMPARE(settings::addParamsToken("-Cheat -VSYNC"), "-cheat -vsync");
-        QCOMPARE(settings::addParamsToken(""), "none");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsRecord)

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(setup::proposeDirectories("/usr/games/", ListChoice::All, config),
                  (Directories{"/usr/games/", h + "b/roms/", h + "b/roms/", h + "samples/", h + "snap/"}));
     }
-    void folders() {
+    void emulatorOnPath() {
         QTemporaryDir bin;
         writeFile(bin.filePath(config::mameFileName()), "");
         QFile(bin.filePath(config::mameFileName())).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
@@ -91,9 +91,6 @@ private slots:
         qputenv("PATH", "/nowhere");
         QCOMPARE(setup::emulatorOnPath(), QString());
         qputenv("PATH", path);
-        QVERIFY(setup::isRoot(QDir::rootPath()) && !setup::isRoot(QDir::rootPath() + "games"));
-        QVERIFY(setup::storable(QStringLiteral("/home/caf\u00e9/M A M E")));
-        QVERIFY(!setup::storable(QStringLiteral("/home/\u30b9\u30ca\u30c3\u30d7")));
     }
     // OK writes the emulator's file, then the options; the state changes only when both are written.
     void commit_data() {
