@@ -167,6 +167,7 @@ catalogue::GameRecord game(const QString& romName, const QString& parent = QStri
     catalogue::GameRecord record;
     record[catalogue::GameRecord::RomName] = romName;
     record[catalogue::GameRecord::Origin] = parent.isEmpty() ? QStringLiteral("Original") : "Clone of " + parent;
+    record.settle();
     return record;
 }
 

@@ -3,7 +3,7 @@
 # Usage: install-deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core "$@")
+packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libarchive-dev fonts-dejavu-core "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -15,16 +15,18 @@ using config::GameView;
 
 ListController::ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
                                const exec::Emulator& emulator, settings::SettingsSession& settings,
-                               config::SavedView& view, QObject* parent)
+                               const catalogue::UserData& userData, config::SavedView& view, QObject* parent)
     : QObject(parent)
     , m_panel(panel)
     , m_status(status)
     , m_state(state)
     , m_emulator(emulator)
     , m_settings(settings)
+    , m_marks(userData)
     , m_view(view) {
     for (GameView each : config::AllGameViews) {
         gui::GameListView* games = list(each);
+        games->games()->setMarks(&m_marks);
         connect(games, &gui::GameListView::columnClicked, this,
                 [this, each](int column) { onColumnClicked(each, column); });
         connect(games, &gui::GameListView::gameSelected, this, [this, each] { onGameSelected(each); });
@@ -54,8 +56,12 @@ void ListController::clear() {
 }
 
 void ListController::setGames(catalogue::GameLists lists) {
+    m_marks.installed.clear();
+    for (const catalogue::GameRecord& game : std::as_const(lists.installed))
+        m_marks.installed.insert(game.romName());
     for (GameView each : config::AllGameViews) {
         const config::ListState& saved = m_view.list(each);
+        list(each)->games()->setSearchAbilities(lists.abilities);
         list(each)->sortBy(saved.sortKey, saved.sortOrder);
     }
     list(GameView::All)->games()->setGames(std::move(lists.all));
@@ -227,6 +233,14 @@ void ListController::auditEnded() {
     }
     uninstalled->removeGame(row);
     list(GameView::Installed)->games()->addGame(*audited);
+    m_marks.installed.insert(audited->romName());
+}
+
+void ListController::marksChanged() {
+    for (gui::GameListView* games : m_panel->lists())
+        games->marksChanged();
+    showDetails();
+    emit selectionChanged();
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/CatalogueLoader.h"
+#include "core/catalogue/UserData.h"
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
 #include "core/exec/Emulator.h"
@@ -25,8 +26,8 @@ class ListController : public QObject {
     Q_OBJECT
 public:
     ListController(gui::GameListPanel* panel, gui::GameStatusView* status, const config::AppState& state,
-                   const exec::Emulator& emulator, settings::SettingsSession& settings, config::SavedView& view,
-                   QObject* parent = nullptr);
+                   const exec::Emulator& emulator, settings::SettingsSession& settings,
+                   const catalogue::UserData& userData, config::SavedView& view, QObject* parent = nullptr);
 
     void clear();
     // Fills the lists, each sorted by its saved column and order.
@@ -55,6 +56,10 @@ public:
     // The star field or the chosen colours behind every list.
     void applyAppearance();
 
+    // The user's favourites or play history changed: the lists show it, a search that asks for
+    // them is made again.
+    void marksChanged();
+
     // A game audited from the uninstalled list whose archive has appeared meanwhile moves to
     // the installed list when the audit's panel is left.
     void auditStarted();
@@ -80,6 +85,20 @@ private:
     const config::AppState& m_state;
     const exec::Emulator& m_emulator;
     settings::SettingsSession& m_settings; // whether a game has settings of its own
+    // What the search terms and columns ask beyond the catalogue: the user's data and which
+    // games are installed.
+    class Marks final : public catalogue::GameMarks {
+    public:
+        explicit Marks(const catalogue::UserData& userData)
+            : m_userData(userData) {}
+        bool isFavourite(const QString& romName) const override { return m_userData.isFavourite(romName); }
+        catalogue::PlayRecord plays(const QString& romName) const override { return m_userData.plays(romName); }
+        bool isInstalled(const QString& romName) const override { return installed.contains(romName); }
+        QSet<QString> installed;
+
+    private:
+        const catalogue::UserData& m_userData;
+    } m_marks;
     config::SavedView& m_view;
     bool m_anyShown = false;
     std::optional<catalogue::GameRecord> m_audited; // the uninstalled game whose audit is open

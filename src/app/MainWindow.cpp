@@ -68,6 +68,9 @@ constexpr ActionText ActionTexts[] = {
     {Action::Readme, "readmeAction", "M.A.M.E. &Readme File"},
     {Action::About, "aboutAction", "&About Marqueon"},
     {Action::FullScreen, "fullScreenAction", "&Full Screen"},
+    {Action::Favourite, "favouriteAction", "&Favourite"},
+    {Action::ImportFavourites, "importFavouritesAction", "&Import M.A.M.E. Favourites..."},
+    {Action::ExportFavourites, "exportFavouritesAction", "Expor&t M.A.M.E. Favourites..."},
 };
 
 } // namespace
@@ -97,9 +100,10 @@ void MainWindow::createActions() {
         created->setObjectName(QLatin1String(text.name));
         m_actions[size_t(text.action)] = created;
     }
-    for (Action view :
-         {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, Action::ScreenShots, Action::FullScreen})
+    for (Action view : {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, Action::ScreenShots,
+                        Action::FullScreen, Action::Favourite})
         action(view)->setCheckable(true);
+    action(Action::Favourite)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // The keys desktop programs share; the menus show them.
     action(Action::Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     action(Action::HelpFile)->setShortcut(QKeySequence::HelpContents);
@@ -119,6 +123,9 @@ void MainWindow::createActions() {
     on(Action::Options, &MainWindow::showOptions);
     on(Action::Refresh, &MainWindow::refresh);
     on(Action::About, &MainWindow::showAbout);
+    on(Action::Favourite, &MainWindow::toggleFavourite);
+    on(Action::ImportFavourites, &MainWindow::importFavourites);
+    on(Action::ExportFavourites, &MainWindow::exportFavourites);
     on(Action::FullScreen, [this](bool on) {
         setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
     });
@@ -171,7 +178,7 @@ void MainWindow::createControls() {
     setStatusBar(m_statusView);
 
     m_host = new PanelHost(m_listPanel, m_statusView, this);
-    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_emulator, m_settings, m_view, this);
+    m_lists = new ListController(m_listPanel, m_statusView, m_state, m_emulator, m_settings, m_userData, m_view, this);
     m_settingsPanel = new gui::SettingsPanel(m_settings, m_dialogs, central);
     m_textPanel = new gui::TextPanel(central);
     m_maintenancePanel = new gui::MaintenancePanel(m_state, m_dialogs, central);
@@ -264,10 +271,13 @@ void MainWindow::createMenus() {
         return created;
     };
     const std::nullopt_t line = std::nullopt;
-    menu("fileMenu", QStringLiteral("&File"), {Action::Play, Action::Audit, Action::History, line, Action::Exit});
+    menu("fileMenu", QStringLiteral("&File"),
+         {Action::Play, Action::Audit, Action::History, Action::Favourite, line, Action::ImportFavourites,
+          Action::ExportFavourites, line, Action::Exit});
     QMenu* view = menu("viewMenu", QStringLiteral("&View"),
                        {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
                         Action::FullScreen});
+    menuBar()->addMenu(m_listPanel->filtersMenu());
     menu("toolsMenu", QStringLiteral("&Tools"),
          {Action::RasterDefaults, Action::VectorDefaults, Action::CustomSettings, line, Action::Maintenance, line,
           Action::Options, line, Action::Refresh, line, Action::EditConfig});
@@ -290,8 +300,16 @@ void MainWindow::updateActions() {
     state.shownList = m_lists->shown();
     state.shownCount = m_lists->shownCount();
     state.selectedPlayable = m_lists->selectedPlayable();
+    state.emulatorFavourites = m_emulator.keepsFavourites();
     for (int which = 0; which < catalogue::ActionCount; ++which)
         m_actions[size_t(which)]->setEnabled(catalogue::isAvailable(Action(which), state));
+    const catalogue::GameRecord* game = m_lists->selectedGame();
+    action(Action::Favourite)->setChecked(game && m_userData.isFavourite(game->romName()));
+    // The filters belong to the list: not while a panel covers it or a command runs.
+    const bool filters = !state.panelOpen && !state.busy;
+    m_listPanel->filtersMenu()->menuAction()->setEnabled(filters);
+    for (QAction* item : m_listPanel->filtersMenu()->actions())
+        item->setEnabled(filters);
 }
 
 void MainWindow::restoreLayout() {

@@ -2,6 +2,8 @@
 
 #include "core/catalogue/Actions.h"
 #include "core/catalogue/CatalogueInfo.h"
+#include "core/catalogue/CommunityLists.h"
+#include "core/catalogue/UserData.h"
 #include "core/config/AppState.h"
 #include "core/config/SavedView.h"
 #include "core/exec/Emulator.h"
@@ -97,6 +99,15 @@ private:
     void showAbout();
     void showPathInformation();
     void showListLoadTime();
+    // The user's own data: favourites and play history
+    bool openUserData(bool forWriting);
+    void toggleFavourite();
+    void importFavourites();
+    void exportFavourites();
+    QString emulatorFavouritesFile();
+    void recordPlay(const QString& romName, const QDateTime& started, qint64 seconds);
+    void loadCommunityLists();
+    void loadEmulatorPlays();
     void writeEmulatorDirectories();
 
     config::AppState& m_state;
@@ -106,13 +117,16 @@ private:
     config::SavedView m_view;
     catalogue::CatalogueInfo m_catalogue; // what is known beside the catalogue
     settings::SettingsSession m_settings;
+    catalogue::UserData m_userData;
+    bool m_userDataFailed = false; // said once: the database could not be opened
+    catalogue::CommunityLists m_community;
     QPointer<gui::SplashWindow> m_splash;
     bool m_startingUp = false;
     bool m_setupCancelled = false;
     bool m_endingBySignal = false;
     bool m_startFailed = false;
     bool m_showCommandLine = false; // Shift held on Play: show the command line first
-    qint64 m_loadMilliseconds = 0; // how long the lists took to load
+    qint64 m_loadMilliseconds = 0;  // how long the lists took to load
 
     std::array<QAction*, catalogue::ActionCount> m_actions{};
     gui::GameListPanel* m_listPanel;

@@ -12,6 +12,8 @@
 #include "gui/settings/SettingsPanel.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -90,6 +92,10 @@ void MainWindow::play() {
         setHotKeysDisabled(true);
     exec::RunResult result;
     bool goOn = true;
+    const QString rom = game->romName();
+    const QDateTime started = QDateTime::currentDateTime();
+    QElapsedTimer playing;
+    playing.start();
     {
         // The window says what runs and takes no input meanwhile: what arrives is dropped.
         BusyScope running(*m_host);
@@ -103,6 +109,8 @@ void MainWindow::play() {
         return;
     if (const std::optional<QString> problem = m_emulator.playProblem(result))
         m_dialogs.message(*problem, gui::Dialogs::Icon::Exclamation);
+    else if (result.status == exec::RunResult::Status::Finished)
+        recordPlay(rom, started, playing.elapsed() / 1000);
     // The emulator may have left a new snapshot or settings behind.
     m_lists->showScreenShot();
     m_lists->showDetails();

@@ -24,10 +24,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QElapsedTimer>
 
 namespace app {
 MainWindow::~MainWindow() {
@@ -145,8 +145,12 @@ bool MainWindow::loadLists(exec::Progress& progress) {
     if (choice == config::ListChoice::None)
         return true;
     const config::Directories& d = m_state.directories;
-    catalogue::LoadSettings settings{m_state.cataloguePath(),        d.retroRoms, d.neoGeoRoms,
-                                     m_state.preferences.hideClones, &m_emulator, m_catalogue.neoGeoFrom};
+    openUserData(false);
+    loadEmulatorPlays();
+    loadCommunityLists();
+    catalogue::LoadSettings settings{m_state.cataloguePath(),        d.retroRoms,  d.neoGeoRoms,
+                                     m_state.preferences.hideClones, &m_emulator,  m_catalogue.neoGeoFrom,
+                                     m_state.gameFactsPath(),        &m_community, m_state.preferences.hideMature};
     catalogue::GameLists lists;
     {
         gui::BusyPointer busy;

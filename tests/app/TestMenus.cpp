@@ -79,12 +79,14 @@ private slots:
             QCOMPARE(session.enabled("rasterButton"), !disabled.contains("*"));
             QVERIFY(session.enabled("exitButton"));
         };
+        // The classic emulator keeps no favourites to take or give.
+        const QStringList classic = {"importFavouritesAction", "exportFavouritesAction"};
         session.select("galx");
-        check({});
+        check(classic);
         session.select("zoom"); // not installed
-        check({"playAction", "customSettingsAction"});
+        check(classic + QStringList{"playAction", "customSettingsAction"});
         session.trigger("viewUninstalledAction");
-        check({"playAction", "customSettingsAction"});
+        check(classic + QStringList{"playAction", "customSettingsAction"});
         session.trigger("viewAllAction");
         session.select("galx");
         for (const char* panel :

@@ -15,6 +15,16 @@ bool ScriptedDialogs::question(const QString& text, Icon icon, bool defaultNo) {
     return answers.dequeue();
 }
 
+// The start path is what the test looks at.
+QString ScriptedDialogs::chooseFile(const QString&, const QString& startPath, bool) {
+    shown.append({Shown::Kind::File, QString(), Icon::None, startPath});
+    if (files.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected file chooser: ") + startPath), __FILE__, __LINE__);
+        return QString();
+    }
+    return files.dequeue();
+}
+
 QString ScriptedDialogs::browseForFolder(const QString& prompt, const QString&) {
     shown.append({Shown::Kind::Folder, QString(), Icon::None, prompt});
     if (folders.isEmpty()) {

@@ -16,7 +16,11 @@ bool isAvailable(Action action, const WindowState& state) {
         return hasGame && state.shownList != config::GameView::Uninstalled && state.selectedPlayable;
     case Action::Audit:
     case Action::History:
+    case Action::Favourite:
         return hasGame;
+    case Action::ImportFavourites:
+    case Action::ExportFavourites:
+        return state.emulatorFavourites;
     default:
         return true;
     }

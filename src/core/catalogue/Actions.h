@@ -32,22 +32,27 @@ enum class Action {
     Readme,
     About,
     FullScreen,
+    Favourite,        // the selected game's favourite mark, on and off
+    ImportFavourites, // from the emulator's own favourites file
+    ExportFavourites,
 };
-constexpr int ActionCount = int(Action::FullScreen) + 1;
+constexpr int ActionCount = int(Action::ExportFavourites) + 1;
 
 // What the window shows, as far as the actions depend on it.
 struct WindowState {
     bool panelOpen = false; // a panel covers the game list
     bool busy = false;      // a command is running
     config::GameView shownList = config::GameView::All;
-    int shownCount = 0;            // games the shown list shows (the search may hide some)
-    bool selectedPlayable = false; // the selected game can be played from the shown list
+    int shownCount = 0;              // games the shown list shows (the search may hide some)
+    bool selectedPlayable = false;   // the selected game can be played from the shown list
+    bool emulatorFavourites = false; // the emulator keeps favourites of its own (today's)
 };
 
 // Nothing starts a second activity while a panel covers the list or a command runs; only the
 // window's Exit button stays, so that a panel can always be left by closing the window. A
 // game's commands need a game; Play and its custom settings need one that can be played. Full
-// screen is only a way of showing the window, and always there.
+// screen is only a way of showing the window, and always there. Favourites move to and from an
+// emulator that keeps its own.
 bool isAvailable(Action action, const WindowState& state);
 
 } // namespace catalogue

@@ -1,10 +1,14 @@
 #include "core/catalogue/CatalogueLoader.h"
 
+#include "core/catalogue/GameFactsFile.h"
+
 #include "core/exec/Progress.h"
 #include "core/io/LineReader.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace catalogue {
 namespace {
@@ -18,6 +22,45 @@ bool isBlank(char c) {
 QString latin1(QByteArrayView bytes) {
     return QString::fromLatin1(bytes);
 }
+
+// The facts file is written in the catalogue's order, so its lines are read beside the
+// catalogue's; should the two not line up (a catalogue edited by hand), the rest is looked up by
+// name.
+class FactsReader {
+public:
+    explicit FactsReader(const QString& path)
+        : m_file(path) {}
+
+    void attach(GameRecord& game) {
+        if (!m_file.isOpen())
+            return;
+        if (m_byName) {
+            if (const auto found = m_byName->constFind(game.romName()); found != m_byName->cend())
+                game.facts = *found;
+            return;
+        }
+        QByteArrayView line;
+        std::optional<FactsLine> read;
+        if (m_file.next(line))
+            read = parseFactsLine(line);
+        if (read && read->romName == game.romName()) {
+            game.facts = read->facts;
+            return;
+        }
+        m_byName.emplace();
+        if (read)
+            m_byName->insert(read->romName, read->facts);
+        while (m_file.next(line)) {
+            if (std::optional<FactsLine> each = parseFactsLine(line))
+                m_byName->insert(each->romName, each->facts);
+        }
+        attach(game);
+    }
+
+private:
+    io::LineReader m_file;
+    std::optional<QHash<QString, GameFacts>> m_byName;
+};
 
 enum class Installed { InRetro, InNeoGeo, InEither };
 
@@ -45,6 +88,7 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
 
     io::LineReader file(settings.cataloguePath);
     RecordReader reader;
+    FactsReader facts(settings.factsPath);
     // About a hundred bytes a game: room for them all at once instead of growing step by step.
     const qsizetype expected = QFileInfo(settings.cataloguePath).size() / 100;
     lists.all.reserve(expected);
@@ -56,6 +100,20 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
             lists.damaged = true;
             continue;
         }
+        facts.attach(*game);
+        lists.abilities.details = lists.abilities.details || game->facts.detailed;
+        if (settings.community) {
+            if (const auto genre = settings.community->genres.constFind(game->romName());
+                genre != settings.community->genres.cend()) {
+                game->facts.genre = genre->genre;
+                game->facts.mature = genre->mature;
+            }
+            if (const auto players = settings.community->players.constFind(game->romName());
+                players != settings.community->players.cend())
+                game->facts.players = quint8(std::clamp(*players, 0, 255));
+        }
+        if (settings.hideMature && game->facts.mature)
+            continue;
         const bool boundary =
             settings.neoGeoFrom >= 0 ? position == settings.neoGeoFrom : game->description() == NeoGeoBoundary;
         if (rules.toBoundary && boundary)
@@ -78,6 +136,8 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
     }
     progress.setCount(int(lists.all.size()));
     lists.damaged = lists.damaged || file.lastLineUnterminated();
+    lists.abilities.genres = settings.community && !settings.community->genres.isEmpty();
+    lists.abilities.players = settings.community && !settings.community->players.isEmpty();
     return lists;
 }
 
@@ -140,6 +200,7 @@ std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
             return std::nullopt;
         pos = end + 1;
     }
+    record.settle();
     return record;
 }
 

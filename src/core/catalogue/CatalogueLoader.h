@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/catalogue/CommunityLists.h"
 #include "core/catalogue/GameRecord.h"
+#include "core/catalogue/SearchQuery.h"
 #include "core/config/AppState.h"
 #include "core/exec/Emulator.h"
 
@@ -41,8 +43,9 @@ struct GameLists {
     QList<GameRecord> all;
     QList<GameRecord> installed;
     QList<GameRecord> uninstalled;
-    bool missing = false; // there was no catalogue to read
-    bool damaged = false; // some lines could not be read, or the file was cut short
+    bool missing = false;      // there was no catalogue to read
+    bool damaged = false;      // some lines could not be read, or the file was cut short
+    SearchAbilities abilities; // what the games can be asked
 };
 
 struct LoadSettings {
@@ -50,8 +53,11 @@ struct LoadSettings {
     QString romPath;
     QString neoRomPath;
     bool hideClones = false;
-    const exec::Emulator* emulator = nullptr; // finds the ROM sets; the classic emulator's way when none
-    int neoGeoFrom = -1;                      // the first Neo-Geo game's position; -1: by its description
+    const exec::Emulator* emulator = nullptr;  // finds the ROM sets; the classic emulator's way when none
+    int neoGeoFrom = -1;                       // the first Neo-Geo game's position; -1: by its description
+    QString factsPath = QString();             // today's facts beside the catalogue; none when empty
+    const CommunityLists* community = nullptr; // genres and players from the user's lists
+    bool hideMature = false;                   // games the genre list marks for adults left out
 };
 
 // The games of a list choice from the catalogue:
@@ -61,6 +67,8 @@ struct LoadSettings {
 // - Neo-Geo: the Neo-Geo run to the end; installed when its set lies in the Neo-Geo ROM directory.
 // The Neo-Geo run begins at the game described "NAM-1975", or where the catalogue says. A game
 // that needs no ROM file is installed wherever it is.
+// Each game gets its facts from the facts file, when there is one, and its genre and players
+// from the community lists (their players before the emulator's).
 // No list choice loads nothing.
 GameLists loadGames(config::ListChoice choice, const LoadSettings& settings, exec::Progress& progress);
 

@@ -295,7 +295,9 @@ Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emul
         return result;
     result.games = import.games();
     info = CatalogueInfo{exec::Interface::Today, import.neoGeoFrom(), import.romless()};
-    if (!io::replaceFile(state.cataloguePath(), import.catalogue()) ||
+    // The facts go first: a catalogue is never newer than the facts beside it.
+    if (!io::replaceFile(state.gameFactsPath(), import.facts()) ||
+        !io::replaceFile(state.cataloguePath(), import.catalogue()) ||
         !writeCatalogueInfo(state.catalogueInfoPath(), info))
         result.outcome = Extraction::Outcome::CatalogueUnwritable;
     return result;
@@ -364,8 +366,10 @@ CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emula
         } else if (build.run.status != exec::RunResult::Status::NoDirectory) {
             build.extraction = createGameInfo(state.listingPath(), state.cataloguePath(), progress);
             // A classic catalogue needs nothing beside it.
-            if (build.extraction.outcome == Extraction::Outcome::Written)
+            if (build.extraction.outcome == Extraction::Outcome::Written) {
                 QFile::remove(state.catalogueInfoPath());
+                QFile::remove(state.gameFactsPath());
+            }
         }
     }
     progress.setCancellable(false);

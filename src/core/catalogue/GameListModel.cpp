@@ -47,10 +47,57 @@ QString folded(const QString& text) {
     return lower;
 }
 
+// How long a game was played, as a clock shows it: "1:05:09".
+QString playTime(qint64 seconds) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString number(qint64 value) {
+    return QStringLiteral("%1").arg(value, 12, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
+QString GameListModel::text(const GameRecord& game, int column) const {
+    if (column < GameRecord::FieldCount)
+        return game.fields[column];
+    if (column == GenreColumn)
+        return game.facts.genre;
+    const PlayRecord plays = m_marks ? m_marks->plays(game.romName()) : PlayRecord();
+    switch (column) {
+    case LastPlayedColumn:
+        return plays.last.isValid() ? plays.last.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")) : QString();
+    case PlayCountColumn:
+        return plays.count > 0 ? QString::number(plays.count) : QString();
+    case TimePlayedColumn:
+        return plays.seconds > 0 ? playTime(plays.seconds) : QString();
+    default:
+        return QString();
+    }
+}
+
+// What a column sorts by: its text, but for the play history's numbers and moments.
+QString GameListModel::sortKey(const GameRecord& game, int column) const {
+    if (column < LastPlayedColumn)
+        return folded(text(game, column));
+    const PlayRecord plays = m_marks ? m_marks->plays(game.romName()) : PlayRecord();
+    switch (column) {
+    case LastPlayedColumn:
+        return plays.last.isValid() ? number(plays.last.toSecsSinceEpoch()) : QString();
+    case PlayCountColumn:
+        return number(plays.count);
+    default:
+        return number(plays.seconds);
+    }
+}
+
 bool GameListModel::before(const GameRecord& a, const GameRecord& b) const {
-    const int order = compareText(a.fields[m_sortColumn], b.fields[m_sortColumn]);
+    const int order = m_sortColumn < GameRecord::FieldCount
+                          ? compareText(a.fields[m_sortColumn], b.fields[m_sortColumn])
+                          : QString::compare(sortKey(a, m_sortColumn), sortKey(b, m_sortColumn));
     return m_sortOrder == Qt::AscendingOrder ? order < 0 : order > 0;
 }
 
@@ -64,7 +111,7 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
     std::vector<QString> keys;
     keys.reserve(rows.size());
     for (const GameRecord& game : std::as_const(games))
-        keys.push_back(folded(game.fields[m_sortColumn]));
+        keys.push_back(sortKey(game, m_sortColumn));
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
     std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
         const int order = QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseSensitive);
@@ -88,11 +135,8 @@ void GameListModel::setGames(QList<GameRecord> games) {
     m_texts.clear();
     m_spans.clear();
     m_spans.reserve(size_t(m_games.size()));
-    for (const GameRecord& game : std::as_const(m_games)) {
-        const qsizetype start = m_texts.size();
-        appendSearchText(m_texts, game);
-        m_spans.push_back({start, m_texts.size() - start});
-    }
+    for (const GameRecord& game : std::as_const(m_games))
+        appendTexts(game);
     m_shown = matching(allRows());
     endResetModel();
 }
@@ -101,16 +145,16 @@ int GameListModel::addGame(const GameRecord& game) {
     const auto at = std::upper_bound(m_games.cbegin(), m_games.cend(), game,
                                      [this](const auto& a, const auto& b) { return before(a, b); });
     const int row = int(at - m_games.cbegin());
-    const qsizetype start = m_texts.size();
-    appendSearchText(m_texts, game);
-    const TextSpan span{start, m_texts.size() - start};
-    const bool shown = matches(QByteArrayView(m_texts).sliced(start, span.length), m_words);
+    appendTexts(game);
+    const TextSpan span = m_spans.back();
+    m_spans.pop_back();
+    m_games.insert(row, game);
+    m_spans.insert(m_spans.begin() + row, span);
+    const bool shown = isShown(row);
     const auto later = std::lower_bound(m_shown.begin(), m_shown.end(), row);
     const int shownAt = int(later - m_shown.begin());
     if (shown)
         beginInsertRows({}, shownAt, shownAt);
-    m_games.insert(row, game);
-    m_spans.insert(m_spans.begin() + row, span);
     std::for_each(later, m_shown.end(), [](int& each) { ++each; });
     if (shown) {
         m_shown.insert(m_shown.begin() + shownAt, row);
@@ -137,12 +181,21 @@ void GameListModel::removeGame(int row) {
         endRemoveRows();
 }
 
+void GameListModel::appendTexts(const GameRecord& game) {
+    const qsizetype start = m_texts.size();
+    appendSearchText(m_texts, game);
+    const qsizetype words = m_texts.size() - start;
+    if (!game.facts.genre.isEmpty())
+        m_texts += searchWords(game.facts.genre).join(' ');
+    m_spans.push_back({start, words, m_texts.size() - start - words});
+}
+
 bool GameListModel::search(QStringView text) {
-    SearchWords words = searchWords(text);
-    if (words == m_words)
+    SearchQuery query = parseSearch(text, m_abilities);
+    if (query == m_query)
         return false;
-    const bool narrower = narrows(words, m_words);
-    m_words = std::move(words);
+    const bool narrower = narrows(query, m_query);
+    m_query = std::move(query);
     std::vector<int> shown = matching(narrower ? m_shown : allRows());
     if (shown == m_shown)
         return false;
@@ -162,10 +215,45 @@ QByteArrayView GameListModel::searchText(int row) const {
     return QByteArrayView(m_texts).sliced(span.start, span.length);
 }
 
+QByteArrayView GameListModel::genreText(int row) const {
+    const TextSpan& span = m_spans[size_t(row)];
+    return QByteArrayView(m_texts).sliced(span.start + span.length, span.genreLength);
+}
+
+bool GameListModel::isShown(int row) const {
+    const QByteArrayView text = searchText(row);
+    const auto holds = [text](const QByteArray& word) {
+        return text.contains(word);
+    };
+    return matches(text, m_query.words) && std::none_of(m_query.unwanted.cbegin(), m_query.unwanted.cend(), holds) &&
+           meetsTerms(m_games.at(row), text, genreText(row), m_query.terms, m_marks);
+}
+
 std::vector<int> GameListModel::matching(std::vector<int> rows) const {
-    if (!m_words.isEmpty())
-        std::erase_if(rows, [this](int row) { return !matches(searchText(row), m_words); });
+    if (!m_query.isEmpty())
+        std::erase_if(rows, [this](int row) { return !isShown(row); });
     return rows;
+}
+
+void GameListModel::marksChanged() {
+    const bool asked = std::any_of(m_query.terms.cbegin(), m_query.terms.cend(), [](const SearchTerm& term) {
+        return term.kind == SearchTerm::Kind::Favourite || term.kind == SearchTerm::Kind::Played;
+    });
+    if (asked) {
+        std::vector<int> shown = matching(allRows());
+        if (shown != m_shown) {
+            beginResetModel();
+            m_shown = std::move(shown);
+            endResetModel();
+        }
+    }
+    if (m_sortColumn >= LastPlayedColumn) {
+        const int column = m_sortColumn;
+        m_sortColumn = -1;
+        sort(column, m_sortOrder);
+    }
+    if (shownCount() > 0)
+        emit dataChanged(index(0, 0), index(shownCount() - 1, ColumnCount - 1));
 }
 
 std::vector<int> GameListModel::allRows() const {
@@ -179,23 +267,30 @@ int GameListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int GameListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : GameRecord::FieldCount;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant GameListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return m_games.at(listRow(index.row())).fields[index.column()];
+    const GameRecord& game = m_games.at(listRow(index.row()));
+    if (role == FavouriteRole)
+        return m_marks && m_marks->isFavourite(game.romName());
+    if (role != Qt::DisplayRole)
+        return {};
+    return text(game, index.column());
 }
 
 QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= GameRecord::FieldCount)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return columnHeadings()[section];
+    static const QString extra[] = {QStringLiteral("Genre"), QStringLiteral("Last Played"),
+                                    QStringLiteral("Play Count"), QStringLiteral("Time Played")};
+    return section < GameRecord::FieldCount ? columnHeadings()[section] : extra[section - GameRecord::FieldCount];
 }
 
 void GameListModel::sort(int column, Qt::SortOrder order) {
-    if (column < 0 || column >= GameRecord::FieldCount)
+    if (column < 0 || column >= ColumnCount)
         column = 0;
     if (column == m_sortColumn && order == m_sortOrder)
         return; // the rows are kept in this order already

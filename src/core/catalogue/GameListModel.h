@@ -2,6 +2,7 @@
 
 #include "core/catalogue/GameFilter.h"
 #include "core/catalogue/GameRecord.h"
+#include "core/catalogue/SearchQuery.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -19,6 +20,19 @@ class GameListModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
+    // Beyond the catalogue's ten fields: the genre (catver.ini) and the play history.
+    enum ExtraColumn { GenreColumn = GameRecord::FieldCount, LastPlayedColumn, PlayCountColumn, TimePlayedColumn };
+    static constexpr int ColumnCount = TimePlayedColumn + 1;
+    // Whether a row's game is a favourite (the list marks it with a star).
+    static constexpr int FavouriteRole = Qt::UserRole + 1;
+
+    // What the search may ask and what the user's data says; the marks outlive the model.
+    void setSearchAbilities(const SearchAbilities& abilities) { m_abilities = abilities; }
+    void setMarks(const GameMarks* marks) { m_marks = marks; }
+    // The marks changed (a favourite, a game played): the rows show them, a search that asks
+    // them is made again, a list sorted by them sorted again.
+    void marksChanged();
+
     // Fills the list; the search stays.
     void setGames(QList<GameRecord> games);
     void clear() { setGames({}); }
@@ -33,6 +47,8 @@ public:
     // of the text, letter case and accents aside; no words show every game. False when that
     // shows the same games as before, and nothing was reset.
     bool search(QStringView text);
+    // What the search could not take ("Unknown filter: foo:"); empty when it took everything.
+    QString searchProblem() const { return m_query.problem; }
     int shownCount() const { return int(m_shown.size()); }
     // The whole-list row of a shown row, and the shown row of a whole-list row (-1: hidden).
     int listRow(int shownRow) const { return m_shown[size_t(shownRow)]; }
@@ -47,21 +63,30 @@ public:
 
 private:
     bool before(const GameRecord& a, const GameRecord& b) const;
+    QString sortKey(const GameRecord& game, int column) const;
+    QString text(const GameRecord& game, int column) const;
+    bool isShown(int row) const;
+    void appendTexts(const GameRecord& game);
     QList<GameRecord> sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const;
     QByteArrayView searchText(int row) const;
     std::vector<int> matching(std::vector<int> rows) const;
     std::vector<int> allRows() const;
 
-    // Each game's search text is folded once, when it joins the list, into one buffer.
+    // Each game's search text is folded once, when it joins the list, into one buffer: the
+    // words' lines, then its genre's.
     struct TextSpan {
         qsizetype start;
-        qsizetype length;
+        qsizetype length;      // of the words' lines
+        qsizetype genreLength; // after them
     };
+    QByteArrayView genreText(int row) const;
 
     QList<GameRecord> m_games;
     QByteArray m_texts;
     std::vector<TextSpan> m_spans; // per row
-    SearchWords m_words;
+    SearchQuery m_query;
+    SearchAbilities m_abilities;
+    const GameMarks* m_marks = nullptr;
     std::vector<int> m_shown; // the rows shown, ascending
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

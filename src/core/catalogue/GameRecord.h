@@ -6,7 +6,52 @@
 
 namespace catalogue {
 
-// One catalogue line and one list row: ten text fields in file and column order.
+// How well the emulator runs a game or a part of it.
+enum class Support : quint8 { Unknown, Good, Imperfect, Preliminary };
+
+// The kinds of control a game's cabinet has, one bit each.
+enum Control : quint32 {
+    Joystick = 1u << 0, // any joystick
+    Joystick2Way = 1u << 1,
+    Joystick4Way = 1u << 2,
+    Joystick8Way = 1u << 3,
+    DoubleJoystick = 1u << 4,
+    Trackball = 1u << 5,
+    Lightgun = 1u << 6,
+    Paddle = 1u << 7,
+    Dial = 1u << 8,
+    Pedal = 1u << 9,
+    Mahjong = 1u << 10,
+    Hanafuda = 1u << 11,
+    Gambling = 1u << 12,
+    Keyboard = 1u << 13,
+    Keypad = 1u << 14,
+    Mouse = 1u << 15,
+    ButtonsOnly = 1u << 16,
+    Stick = 1u << 17,
+    Positional = 1u << 18,
+};
+
+// What today's emulator tells of a game beyond its catalogue line (kept beside the catalogue),
+// and what the user's community files add. Unknown numbers are 0.
+struct GameFacts {
+    bool detailed = false; // the emulator told these (today's -listxml); the classic one does not
+    Support emulation = Support::Unknown;
+    bool saveState = false;
+    bool needsChd = false;
+    quint8 players = 0;
+    quint8 buttons = 0;
+    quint8 screens = 0;
+    quint32 controls = 0; // Control bits
+    // From catver.ini and nplayers.ini, when the user has them.
+    bool mature = false;
+    QString genre; // "Shooter / Flying Vertical"
+
+    bool operator==(const GameFacts&) const = default;
+};
+
+// One catalogue line and one list row: ten text fields in file and column order, and what the
+// code asks of them as values, worked out once when the fields are set (settle()).
 struct GameRecord {
     enum Field {
         Description,
@@ -23,6 +68,7 @@ struct GameRecord {
     static constexpr int FieldCount = 10;
 
     std::array<QString, FieldCount> fields;
+    GameFacts facts;
 
     QString& operator[](Field field) { return fields[field]; }
     const QString& operator[](Field field) const { return fields[field]; }
@@ -31,12 +77,33 @@ struct GameRecord {
     const QString& origin() const { return fields[Origin]; }
     const QString& romName() const { return fields[RomName]; }
 
-    // "Clone of <parent>" marks a clone; the parent's ROM name follows from the 10th character.
-    bool isClone() const { return origin().startsWith(QLatin1String("Clone of")); }
-    QString parentName() const { return origin().mid(9); }
+    // The typed values, from the fields: "Clone of <parent>" marks a clone, a display ending in
+    // "V" stands on its side, "Vector" draws lines, a year is four digits.
+    void settle();
+    bool isClone() const { return m_clone; }
+    const QString& parentName() const { return m_parent; }
+    bool isVertical() const { return m_vertical; }
+    bool isVector() const { return m_vector; }
+    Support driver() const { return m_driver; }
+    Support colour() const { return m_colour; }
+    Support sound() const { return m_sound; }
+    int year() const { return m_year; } // 0 when not known ("198?")
 
-    bool operator==(const GameRecord&) const = default;
+    bool operator==(const GameRecord& other) const { return fields == other.fields && facts == other.facts; }
+
+private:
+    QString m_parent;
+    quint16 m_year = 0;
+    Support m_driver = Support::Unknown;
+    Support m_colour = Support::Unknown;
+    Support m_sound = Support::Unknown;
+    bool m_clone = false;
+    bool m_vertical = false;
+    bool m_vector = false;
 };
+
+// A status text ("Good", "Imperfect", "Preliminary") as a value.
+Support supportOf(QStringView text);
 
 // Lists of records grow by moving memory, not record by record.
 } // namespace catalogue

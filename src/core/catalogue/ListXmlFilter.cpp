@@ -53,11 +53,11 @@ bool isSelfClosing(QByteArrayView line, const Tag& tag) {
 // Elements that mean nothing to the catalogue, and make up most of the document.
 bool isPassedOver(QByteArrayView name) {
     // The most frequent first.
-    static const QByteArrayView names[] = {"dipvalue",    "dipswitch",   "device_ref",  "port",          "slotoption",
-                                           "confsetting", "diplocation", "chip",        "configuration", "extension",
-                                           "control",     "slot",        "sound",       "biosset",       "sample",
-                                           "device",      "instance",    "analog",      "condition",     "softwarelist",
-                                           "ramoption",   "adjuster",    "conflocation"};
+    static const QByteArrayView names[] = {"dipvalue",    "dipswitch",   "device_ref", "port",          "slotoption",
+                                           "confsetting", "diplocation", "chip",       "configuration", "extension",
+                                           "slot",        "sound",       "biosset",    "sample",        "device",
+                                           "instance",    "analog",      "condition",  "softwarelist",  "ramoption",
+                                           "adjuster",    "conflocation"};
     for (QByteArrayView known : names) {
         if (name.size() == known.size() && std::memcmp(name.data(), known.data(), size_t(name.size())) == 0)
             return true;
@@ -99,9 +99,10 @@ template <typename Take> bool forEachAttribute(QByteArrayView line, const Tag& t
 std::span<const QByteArrayView> wantedAttributes(QByteArrayView element) {
     static const QByteArrayView machine[] = {"name",     "cloneof",      "romof",   "isbios",
                                              "isdevice", "ismechanical", "runnable"};
-    static const QByteArrayView driver[] = {"status"};
+    static const QByteArrayView driver[] = {"status", "emulation", "savestate"};
     static const QByteArrayView display[] = {"type", "rotate", "width", "height"};
-    static const QByteArrayView input[] = {"coins"};
+    static const QByteArrayView input[] = {"players", "coins"};
+    static const QByteArrayView control[] = {"type", "buttons", "ways"};
     if (element == "machine")
         return machine;
     if (element == "driver")
@@ -110,6 +111,8 @@ std::span<const QByteArrayView> wantedAttributes(QByteArrayView element) {
         return display;
     if (element == "input")
         return input;
+    if (element == "control")
+        return control;
     return {};
 }
 
@@ -208,7 +211,15 @@ void ListXmlFilter::take(QByteArrayView line, QByteArray& kept) {
             out += "<rom graphics=\"yes\"/>\n";
             lines.append(m_lines);
         }
-        if (m_machine.needsFileNoted || line.contains("status=\"nodump\""))
+        if (line.contains("status=\"nodump\""))
+            return;
+        // A game on a disk image (a CHD) says so once.
+        if (tag.name == "disk" && !m_machine.diskNoted) {
+            m_machine.diskNoted = true;
+            out += "<disk/>\n";
+            lines.append(m_lines);
+        }
+        if (m_machine.needsFileNoted)
             return;
         m_machine.needsFileNoted = true;
         out += "<rom/>\n";

@@ -10,8 +10,9 @@ namespace catalogue {
 // every element on a line of its own, and most of them (switch settings, ports, device references,
 // chips, slots, ROM after ROM, whole machines that are no game) mean nothing to it: those are left
 // out, so that the XML reader, which checks every line that is kept, does not keep the emulator
-// waiting. A game's ROM and disk lines come down to one "<rom/>" when it needs a file at all, and
-// its long tags to the attributes the catalogue reads. A line laid out in any other way than the
+// waiting. A game's ROM and disk lines come down to one "<rom/>" when it needs a file at all (and
+// one "<disk/>" when it needs a disk image), and its long tags to the attributes the catalogue
+// and its facts read. A line laid out in any other way than the
 // emulator's goes to the reader as it is.
 class ListXmlFilter {
 public:
@@ -32,6 +33,7 @@ private:
         bool hasCoins = false;
         bool odd = false;            // something about it is not laid out as the emulator does
         bool needsFileNoted = false; // its "<rom/>" has been kept
+        bool diskNoted = false;      // its "<disk/>" has been kept
         bool graphicsNoted = false;  // a ROM of a cartridge's sprites has been seen
     };
 

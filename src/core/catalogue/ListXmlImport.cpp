@@ -1,5 +1,7 @@
 #include "core/catalogue/ListXmlImport.h"
 
+#include "core/catalogue/GameFactsFile.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -26,6 +28,31 @@ int featureFault(QStringView status) {
     return status == u"unemulated" ? 2 : status == u"imperfect" ? 1 : 0;
 }
 
+// A joystick's ways as the emulator writes them: "8", "4", "3 (half4)", "5 (half8)", "2" ...
+quint32 joystickOf(QStringView ways) {
+    if (ways.startsWith(u'2'))
+        return Joystick | Joystick2Way;
+    if (ways.startsWith(u'4') || ways.contains(u"half4"))
+        return Joystick | Joystick4Way;
+    if (ways.startsWith(u'8') || ways.contains(u"half8"))
+        return Joystick | Joystick8Way;
+    return Joystick;
+}
+
+quint32 controlOfType(QStringView type, QStringView ways) {
+    if (type == u"joy")
+        return joystickOf(ways);
+    if (type == u"doublejoy" || type == u"triplejoy")
+        return Joystick | DoubleJoystick;
+    if (type == u"only_buttons")
+        return ButtonsOnly;
+    return controlOf(type);
+}
+
+quint8 clamped(int value) {
+    return quint8(std::clamp(value, 0, 255));
+}
+
 QString featureWord(int fault) {
     static const QString words[] = {QStringLiteral("Good"), QStringLiteral("Imperfect"), QStringLiteral("Preliminary")};
     return words[fault];
@@ -50,6 +77,7 @@ void appendField(QByteArray& out, const QString& text) {
 // What one machine element has said so far.
 struct ListXmlImport::Machine {
     GameRecord record;
+    GameFacts facts;
     QString romOf;
     bool wanted = true; // runnable, no device, BIOS or mechanical machine
     bool hasCoins = false;
@@ -133,6 +161,8 @@ void ListXmlImport::startElement() {
     if (!m_machine)
         return;
     Machine& machine = *m_machine;
+    if (name == u"disk" && m_reader.attributes().value(QLatin1String("status")) != u"nodump")
+        machine.facts.needsChd = true;
     if (name == u"rom" || name == u"disk") {
         // Its line was cut down to the element alone when the game needs the file.
         const QXmlStreamAttributes attributes = m_reader.attributes();
@@ -146,9 +176,20 @@ void ListXmlImport::startElement() {
     } else if (name == u"manufacturer") {
         m_textField = GameRecord::Manufacturer;
     } else if (name == u"driver") {
-        machine.record[GameRecord::DriverStatus] = statusWord(m_reader.attributes().value(QLatin1String("status")));
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        machine.record[GameRecord::DriverStatus] = statusWord(attributes.value(QLatin1String("status")));
+        machine.facts.emulation = supportOf(statusWord(attributes.value(QLatin1String("emulation"))));
+        machine.facts.saveState = attributes.value(QLatin1String("savestate")) == u"supported";
     } else if (name == u"input") {
-        machine.hasCoins = m_reader.attributes().value(QLatin1String("coins")).toInt() > 0;
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        machine.hasCoins = attributes.value(QLatin1String("coins")).toInt() > 0;
+        machine.facts.players = clamped(attributes.value(QLatin1String("players")).toInt());
+    } else if (name == u"control") {
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        machine.facts.controls |=
+            controlOfType(attributes.value(QLatin1String("type")), attributes.value(QLatin1String("ways")));
+        machine.facts.buttons =
+            std::max(machine.facts.buttons, clamped(attributes.value(QLatin1String("buttons")).toInt()));
     } else if (name == u"feature") {
         // The machine's own fault or that of a device it holds ("overall"), whichever is worse.
         const QXmlStreamAttributes attributes = m_reader.attributes();
@@ -159,8 +200,10 @@ void ListXmlImport::startElement() {
             machine.colourFault = std::max(machine.colourFault, fault);
         else if (type == u"sound")
             machine.soundFault = std::max(machine.soundFault, fault);
-    } else if (name == u"display" && !machine.hasDisplay) {
-        readDisplay(m_reader.attributes());
+    } else if (name == u"display") {
+        machine.facts.screens = clamped(machine.facts.screens + 1);
+        if (!machine.hasDisplay)
+            readDisplay(m_reader.attributes());
     }
     if (m_textField >= 0)
         m_text.clear();
@@ -217,6 +260,9 @@ void ListXmlImport::endElement() {
         GameRecord& record = machine.record;
         record[GameRecord::ColorStatus] = featureWord(machine.colourFault);
         record[GameRecord::SoundStatus] = featureWord(machine.soundFault);
+        record.settle();
+        record.facts = machine.facts;
+        record.facts.detailed = true;
         if (!machine.needsFiles)
             m_romless << record.romName();
         if (machine.romOf == u"neogeo")
@@ -244,6 +290,18 @@ QByteArray ListXmlImport::catalogue() const {
                 appendField(out, game.fields[field]);
             }
             out += "\r\n";
+        }
+    }
+    return out;
+}
+
+QByteArray ListXmlImport::facts() const {
+    QByteArray out;
+    out.reserve(m_games.size() * 40);
+    for (bool neoGeo : {false, true}) {
+        for (const GameRecord& game : m_games) {
+            if (isNeoGeo(game) == neoGeo)
+                out += factsLine(game.romName(), game.facts);
         }
     }
     return out;

@@ -31,6 +31,8 @@ public:
     // The catalogue's lines, the Neo-Geo games (whose ROMs build on the Neo-Geo system, and their
     // clones) last.
     QByteArray catalogue() const;
+    // What the document tells of each game beyond its catalogue line, in the catalogue's order.
+    QByteArray facts() const;
     // The position of the first Neo-Geo game in the catalogue, counted from 0.
     int neoGeoFrom() const;
     // The games that need no ROM file at all.

@@ -135,6 +135,14 @@ QString AppState::catalogueInfoPath() const {
     return reportsPath() + QStringLiteral("emulator.txt");
 }
 
+QString AppState::userDataPath() const {
+    return appPath + QStringLiteral("marqueon.db");
+}
+
+QString AppState::gameFactsPath() const {
+    return reportsPath() + QStringLiteral("gamedata.txt");
+}
+
 QString AppState::shortAppPath() const {
     return io::shortCommandPath(appPath);
 }

@@ -33,6 +33,10 @@ struct Preferences {
     bool useStarfield = true;
     quint32 backColour = 0; // 0x00BBGGRR
     quint32 foreColour = 0;
+    // Marqueon's own, kept apart from the classic keys: where the genre and players lists are
+    // (empty: looked for), and whether games for adults stay out of the lists.
+    QString listsFolder = QString();
+    bool hideMature = false;
 
     bool operator==(const Preferences&) const = default;
 };
@@ -60,6 +64,8 @@ struct AppState {
     QString listingPath() const;  // the emulator's game information
     QString cataloguePath() const;
     QString catalogueInfoPath() const; // what the catalogue cannot say itself
+    QString gameFactsPath() const;     // what today's emulator tells of each game beyond its line
+    QString userDataPath() const;      // the user's favourites and play history
 
     // The forms paths take inside emulator command lines.
     QString shortAppPath() const;

@@ -16,6 +16,7 @@ const QString PreferencesSection = QStringLiteral("Preferences");
 const QString DirectoriesSection = QStringLiteral("Directories");
 const QString ShutDown = QStringLiteral("ShutDown");
 const QString WindowSection = QStringLiteral("Window");
+const QString FindingSection = QStringLiteral("Finding");
 constexpr const char* ColumnKeys[3] = {"AllColumns", "InstalledColumns", "UninstalledColumns"};
 
 // Whole numbers separated by commas; nothing when any is not one.
@@ -157,6 +158,10 @@ bool readOptions(const QString& file, AppState& state, SavedView& view, QString*
     preferences.useStarfield = ini.boolean(PreferencesSection, "UseStarfield", true);
     preferences.backColour = quint32(ini.number(PreferencesSection, "BackColor", 0, ColourMin, ColourMax));
     preferences.foreColour = quint32(ini.number(PreferencesSection, "ForeColor", 0, ColourMin, ColourMax));
+    // Marqueon's own keys: a value it cannot read is only a choice forgotten.
+    preferences.listsFolder = ini.file().value(FindingSection, QStringLiteral("ListsFolder"), QString());
+    preferences.hideMature =
+        toBoolean(ini.file().value(FindingSection, QStringLiteral("HideMature"), QString())).value_or(false);
 
     Directories& directories = state.directories;
     directories.mame = ini.text(DirectoriesSection, "MAME");
@@ -206,6 +211,16 @@ bool writeSetup(const QString& file, const AppState& state) {
     directory.write("NeoGeoROMs", directories.neoGeoRoms);
     directory.write("Samples", directories.samples);
     directory.write("Snapshots", directories.snapshots);
+    // After the classic sections, and only when chosen, so that a file with none of Marqueon's
+    // own choices reads as the classic one.
+    const auto finding = [&ini](const char* key, const QString& value) {
+        if (value.isEmpty())
+            ini.removeValue(FindingSection, QLatin1String(key));
+        else
+            ini.setValue(FindingSection, QLatin1String(key), value);
+    };
+    finding("ListsFolder", preferences.listsFolder);
+    finding("HideMature", preferences.hideMature ? iniText(true) : QString());
     return ini.save();
 }
 
@@ -224,8 +239,8 @@ bool writeShutDown(const QString& file, const SavedView& view) {
     const WindowLayout& layout = view.window;
     OptionWriter window(ini, WindowSection);
     const QRect& place = layout.geometry;
-    window.write("Geometry", place.isValid() ? numbersText({place.x(), place.y(), place.width(), place.height()})
-                                             : QString());
+    window.write("Geometry",
+                 place.isValid() ? numbersText({place.x(), place.y(), place.width(), place.height()}) : QString());
     window.write("Maximized", iniText(layout.maximized));
     window.write("Splitter", numbersText(layout.splitter));
     for (size_t list = 0; list < layout.columns.size(); ++list)

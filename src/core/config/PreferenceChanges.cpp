@@ -8,7 +8,9 @@ PreferenceChanges compare(const AppState& before, const AppState& after) {
     PreferenceChanges changes;
     changes.refreshLists = was.mame != is.mame || was.retroRoms != is.retroRoms || was.neoGeoRoms != is.neoGeoRoms ||
                            before.preferences.listChoice != after.preferences.listChoice ||
-                           before.preferences.hideClones != after.preferences.hideClones;
+                           before.preferences.hideClones != after.preferences.hideClones ||
+                           before.preferences.listsFolder != after.preferences.listsFolder ||
+                           before.preferences.hideMature != after.preferences.hideMature;
     changes.showScreenShot =
         before.preferences.cloneShots != after.preferences.cloneShots || was.snapshots != is.snapshots;
     return changes;

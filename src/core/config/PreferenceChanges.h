@@ -10,7 +10,8 @@ struct PreferenceChanges {
     bool showScreenShot = false;
 };
 
-// The lists are rebuilt for a new MAME or ROM directory, another list choice or clone hiding;
+// The lists are rebuilt for a new MAME or ROM directory, another list choice, clone or mature
+// game hiding, or another lists folder;
 // the screen shot is shown again for another snapshot directory or clone-picture choice.
 PreferenceChanges compare(const AppState& before, const AppState& after);
 

@@ -120,6 +120,8 @@ public:
     // Whether it keeps settings in ini files of its own (raster.ini, NAME.ini) that Marqueon
     // edits, rather than reading them from Marqueon's settings files on the command line.
     bool keepsSettingsInIniFiles() const { return m_interface == Interface::Today; }
+    // Whether its own menu keeps favourites (favorites.ini) that Marqueon can take and give.
+    bool keepsFavourites() const { return m_interface == Interface::Today; }
     // Whether it says where it keeps its files in its configuration (mame -showconfig).
     bool hasConfiguration() const { return m_interface == Interface::Today; }
     // The options of a game start, as the classic emulator spells them ("-gamma 1.20", "-sr 44100"),

@@ -1,8 +1,10 @@
 #include "core/exec/EmulatorConfig.h"
 
 #include "core/exec/CommandRunner.h"
+#include "core/io/MameIniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace exec {
@@ -77,6 +79,19 @@ QString EmulatorConfig::userIniFile() const {
             return folder + QStringLiteral("/mame.ini");
     }
     return QString();
+}
+
+QString EmulatorConfig::uiFolder() const {
+    QString uiPath = QStringLiteral("ui");
+    for (const QString& folder : paths(QStringLiteral("inipath"))) {
+        const QString file = folder + QStringLiteral("/ui.ini");
+        if (!QFileInfo(file).isFile())
+            continue;
+        if (const std::optional<io::MameIniFile> ini = io::MameIniFile::read(file))
+            uiPath = ini->value(QStringLiteral("ui_path")).value_or(uiPath);
+        break;
+    }
+    return absolutePath(uiPath.section(u';', 0, 0));
 }
 
 std::optional<EmulatorConfig> readEmulatorConfig(CommandRunner& runner, const Command& showConfig) {

@@ -33,6 +33,9 @@ public:
     // The mame.ini of the first inipath folder under the user's home: the one the emulator reads
     // for this user and the user may write. Empty when no inipath folder lies there.
     QString userIniFile() const;
+    // The folder of the emulator's own menu files (favorites.ini): ui_path of the first ui.ini on
+    // the ini path, else "ui" where the emulator runs; the first folder of a list.
+    QString uiFolder() const;
 
 private:
     QString expanded(QString text) const;

@@ -105,6 +105,24 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     m_lines.insert(insertAt, key + u'=' + text);
 }
 
+void IniFile::removeValue(const QString& section, const QString& key) {
+    const SectionSpan span = findSection(m_lines, section);
+    if (span.header < 0)
+        return;
+    qsizetype end = span.end;
+    bool others = false;
+    for (qsizetype i = end - 1; i > span.header; --i) {
+        if (isKeyLine(m_lines[i], key)) {
+            m_lines.removeAt(i);
+            --end;
+        } else if (!trimmed(m_lines[i]).isEmpty()) {
+            others = true;
+        }
+    }
+    if (!others)
+        m_lines.remove(span.header, end - span.header);
+}
+
 bool IniFile::save() const {
     // Written from nothing, a file that could not be read would lose every other key.
     return !m_unreadable && writeLines(m_path, m_lines);

@@ -19,6 +19,8 @@ public:
     QString value(const QString& section, const QString& key, const QString& defaultValue) const;
     // A line break in the value becomes a blank, so the value stays on its line.
     void setValue(const QString& section, const QString& key, const QString& value);
+    // Takes the key out; a section left with no key goes too.
+    void removeValue(const QString& section, const QString& key);
     // False when the file could not be written; it then stays as it was.
     bool save() const;
 

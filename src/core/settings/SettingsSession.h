@@ -62,6 +62,9 @@ public:
     // NAME.ini. Today's configuration is asked once for the emulator (one quick run), not at
     // every call.
     bool hasCustomSettings(const QString& romName);
+    // Today's emulator's configuration as last asked (once per emulator); nothing when it did
+    // not say.
+    const exec::EmulatorConfig* emulatorConfiguration() { return configuration(false); }
 
 private:
     QString defaultsFile(SettingsKind kind) const;

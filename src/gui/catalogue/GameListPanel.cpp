@@ -1,6 +1,7 @@
 #include "gui/catalogue/GameListPanel.h"
 
 #include "core/catalogue/GameListModel.h"
+#include "core/catalogue/SearchQuery.h"
 #include "gui/catalogue/GameListView.h"
 #include "gui/common/PictureView.h"
 #include "gui/common/Twips.h"
@@ -14,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace gui {
@@ -51,12 +54,41 @@ GameListPanel::GameListPanel(QWidget* parent)
     m_searchEdit = new QLineEdit(this);
     m_searchEdit->setObjectName(QStringLiteral("searchEdit"));
     m_searchEdit->setToolTip(
-        QStringLiteral("Shows the games whose name, ROM name, manufacturer or year hold every word typed (%1)")
+        QStringLiteral("Shows the games whose name, ROM name, manufacturer or year hold every word typed and that "
+                       "meet every filter term: is:working, players:2, -is:clone ... (%1)")
             .arg(findKeys()));
     m_searchEdit->installEventFilter(this);
     m_matchCountLabel = new QLabel(this);
     m_matchCountLabel->setObjectName(QStringLiteral("matchCountLabel"));
     m_matchCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_searchProblemLabel = new QLabel(this);
+    m_searchProblemLabel->setObjectName(QStringLiteral("searchProblemLabel"));
+    m_searchProblemLabel->setTextFormat(Qt::PlainText);
+    m_searchProblemLabel->setWordWrap(true);
+    m_searchProblemLabel->hide();
+
+    // Each item shows the term it adds, so that the words are learnt by using them.
+    m_filtersMenu = new QMenu(QStringLiteral("F&ilters"), this);
+    m_filtersMenu->setObjectName(QStringLiteral("filtersMenu"));
+    for (const catalogue::CommonTerm& common : catalogue::commonTerms()) {
+        QAction* item = m_filtersMenu->addAction(common.caption + u'\t' + common.term);
+        item->setCheckable(true);
+        item->setData(common.term);
+        item->setObjectName(QStringLiteral("filter:") + common.term);
+        connect(item, &QAction::triggered, this, [this, term = common.term] { toggleTerm(term); });
+    }
+    connect(m_filtersMenu, &QMenu::aboutToShow, this, [this] {
+        const QStringList typed = m_searchEdit->text().split(u' ', Qt::SkipEmptyParts);
+        for (QAction* item : m_filtersMenu->actions())
+            item->setChecked(typed.contains(item->data().toString(), Qt::CaseInsensitive));
+    });
+    m_filtersButton = new QToolButton(this);
+    m_filtersButton->setObjectName(QStringLiteral("filtersButton"));
+    m_filtersButton->setText(QStringLiteral("Filters"));
+    m_filtersButton->setToolTip(
+        QStringLiteral("Adds a filter term to the search: is:working, players:2, -is:clone ..."));
+    m_filtersButton->setMenu(m_filtersMenu);
+    m_filtersButton->setPopupMode(QToolButton::InstantPopup);
     connect(m_searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_shown)
             m_shown->search(text);
@@ -106,10 +138,12 @@ GameListPanel::GameListPanel(QWidget* parent)
 
     auto* search = new QHBoxLayout;
     search->addWidget(m_searchEdit, 1);
+    search->addWidget(m_filtersButton);
     search->addWidget(m_matchCountLabel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(60), twips(60), twips(60), twips(60));
     layout->addLayout(search);
+    layout->addWidget(m_searchProblemLabel);
     layout->addWidget(m_splitter, 1);
     m_pictureArea->hide();
 }
@@ -156,6 +190,19 @@ void GameListPanel::showMatches() {
     // As wide as the count can grow, so that the box keeps its width while the user types.
     const QString widest = QStringLiteral("%1 of %1").arg(total);
     m_matchCountLabel->setMinimumWidth(m_matchCountLabel->fontMetrics().horizontalAdvance(widest) + twips(120));
+    const QString problem = m_shown->games()->searchProblem();
+    m_searchProblemLabel->setText(problem);
+    m_searchProblemLabel->setVisible(!problem.isEmpty());
+}
+
+// A term already in the search is taken out again; any other is added at the end.
+void GameListPanel::toggleTerm(const QString& term) {
+    QStringList typed = m_searchEdit->text().split(u' ', Qt::SkipEmptyParts);
+    const qsizetype before = typed.size();
+    typed.removeIf([&term](const QString& each) { return each.compare(term, Qt::CaseInsensitive) == 0; });
+    if (typed.size() == before)
+        typed << term;
+    m_searchEdit->setText(typed.join(u' '));
 }
 
 void GameListPanel::resizeEvent(QResizeEvent* event) {

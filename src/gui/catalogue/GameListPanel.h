@@ -8,7 +8,9 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QSplitter;
+class QToolButton;
 
 namespace gui {
 
@@ -16,9 +18,11 @@ class GameListView;
 class PictureView;
 
 // The frame holding the three game lists, the search box above them that narrows the list shown
-// (one search for all three), and beside them, past a splitter, the selected game's screen shot.
-// Its caption names the list shown. Ctrl+F anywhere in the window goes to the search box; Escape
-// there empties it, Down goes back to the list and Return plays the selected game.
+// (one search for all three, with a Filters button beside it that adds the common filter terms),
+// and beside them, past a splitter, the selected game's screen shot. Its caption names the list
+// shown. Ctrl+F anywhere in the window goes to the search box; Escape there empties it, Down goes
+// back to the list and Return plays the selected game. A term the search cannot take is said
+// under the box.
 class GameListPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -39,6 +43,10 @@ public:
     // No picture and no notice: the search left no game to show one for.
     void clearPicture();
 
+    // The common filter terms, each adding its term to the search or taking it away; the menu
+    // bar shows the same menu.
+    QMenu* filtersMenu() const { return m_filtersMenu; }
+
     // The widths of the lists and the picture beside them, as the user left them.
     QList<int> splitterSizes() const;
     void setSplitterSizes(const QList<int>& sizes);
@@ -54,11 +62,15 @@ protected:
 private:
     void showMatches();
     void choosePlaceholder();
+    void toggleTerm(const QString& term);
 
     std::array<GameListView*, 3> m_lists;
     GameListView* m_shown = nullptr;
     QLineEdit* m_searchEdit;
     QLabel* m_matchCountLabel;
+    QLabel* m_searchProblemLabel;
+    QToolButton* m_filtersButton;
+    QMenu* m_filtersMenu;
     QSplitter* m_splitter;
     QWidget* m_pictureArea;
     PictureView* m_screenShot;

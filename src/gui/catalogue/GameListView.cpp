@@ -9,14 +9,30 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSet>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace gui {
 namespace {
 
 // Column widths in twips: Game, Year, Status, Color, Sound, Manufacturer, Type, Display, Origin, ROM.
-constexpr int ColumnWidths[catalogue::GameRecord::FieldCount] = {3300, 600, 1000, 1000, 1000,
-                                                                 2200, 800, 1100, 1600, 1000};
+// Then Genre, Last Played, Play Count and Time Played, hidden until the user shows them.
+constexpr int ColumnWidths[catalogue::GameListModel::ColumnCount] = {3300, 600,  1000, 1000, 1000, 2200, 800,
+                                                                     1100, 1600, 1000, 2400, 1600, 900,  1000};
+
+// A favourite's name begins with a star.
+class FavouriteDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() == catalogue::GameRecord::Description &&
+            index.data(catalogue::GameListModel::FavouriteRole).toBool())
+            option->text = QStringLiteral("\u2605 ") + option->text;
+    }
+};
 
 } // namespace
 
@@ -39,8 +55,11 @@ GameListView::GameListView(const QString& name, QWidget* parent)
     // The heading's own menu shows and hides columns.
     header()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header(), &QHeaderView::customContextMenuRequested, this, &GameListView::showColumnMenu);
-    for (int column = 0; column < catalogue::GameRecord::FieldCount; ++column)
+    for (int column = 0; column < catalogue::GameListModel::ColumnCount; ++column) {
         header()->resizeSection(column, twips(ColumnWidths[column]));
+        header()->setSectionHidden(column, column >= catalogue::GameRecord::FieldCount);
+    }
+    setItemDelegate(new FavouriteDelegate(this));
 
     // Drawn over the rows in the list's own text colour, which may be white on the star field.
     m_noMatchLabel = new QLabel(QStringLiteral("No game matches your search."), viewport());
@@ -109,6 +128,25 @@ void GameListView::search(const QString& text) {
         }
         select(std::max(m_model->shownRow(kept), 0));
     }
+    m_searching = false;
+    if (selectedIndex() != before)
+        emit gameSelected();
+}
+
+void GameListView::marksChanged() {
+    const int before = selectedIndex();
+    const QString rom = before > 0 ? m_model->game(before - 1).romName() : QString();
+    m_searching = true;
+    m_model->marksChanged();
+    // A list sorted by the play history may have moved the game; a search for favourites may
+    // have hidden it, and then the first game shown is selected.
+    int row = before - 1;
+    if (row >= 0 && (row >= count() || m_model->game(row).romName() != rom)) {
+        for (row = 0; row < count() && m_model->game(row).romName() != rom; ++row) {
+        }
+    }
+    if (shownCount() > 0 && (!selectionModel()->hasSelection() || selectedIndex() != row + 1))
+        select(std::max(m_model->shownRow(row), 0));
     m_searching = false;
     if (selectedIndex() != before)
         emit gameSelected();

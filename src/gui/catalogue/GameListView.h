@@ -11,9 +11,10 @@ struct GameRecord;
 
 namespace gui {
 
-// One of the three game lists: ten columns, whole rows selected one at a time, sorted by a
-// click on a column heading, narrowed by a search. Positions are places in the whole list,
-// whatever the search shows, so that a saved position means the same game either way.
+// One of the three game lists: the catalogue's ten columns, then the genre and the play
+// history's (hidden until chosen from the heading's menu), whole rows selected one at a time,
+// sorted by a click on a column heading, narrowed by a search; a favourite shows a star. Positions are places in the
+// whole list, whatever the search shows, so that a saved position means the same game either way.
 class GameListView : public QTreeView {
     Q_OBJECT
 public:
@@ -37,7 +38,11 @@ public:
     // again the last one selected comes back when it can.
     void search(const QString& text);
 
-    // Sort column 0 to 9; order 0 ascending, 1 descending.
+    // The favourites or play history changed: the rows show them again, the selected game stays
+    // selected where it is still shown.
+    void marksChanged();
+
+    // Sort column 0 to 13; order 0 ascending, 1 descending.
     void sortBy(int column, int order);
     void scrollToSelected();
 

@@ -23,6 +23,10 @@ public:
     // A folder chosen by the user, or empty text when cancelled.
     virtual QString browseForFolder(const QString& prompt, const QString& startDirectory) = 0;
 
+    // A file chosen by the user to read (or to write, forWriting), starting at a path; empty
+    // text when cancelled.
+    virtual QString chooseFile(const QString& prompt, const QString& startPath, bool forWriting) = 0;
+
     // A colour (0x00BBGGRR) chosen by the user, or nothing when cancelled.
     virtual std::optional<quint32> chooseColor(quint32 initial) = 0;
 

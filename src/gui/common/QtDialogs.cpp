@@ -46,7 +46,8 @@ QWidget* owner() {
 // up whatever the font, and a path is never broken.
 bool isTable(const QString& text) {
     const QStringList lines = displayed(text).split(u'\n', Qt::SkipEmptyParts);
-    return !lines.isEmpty() && std::all_of(lines.cbegin(), lines.cend(), [](const QString& l) { return l.contains(u'\t'); });
+    return !lines.isEmpty() &&
+           std::all_of(lines.cbegin(), lines.cend(), [](const QString& l) { return l.contains(u'\t'); });
 }
 
 void showTable(const QString& text, QMessageBox::Icon icon, const QString& title) {
@@ -119,6 +120,12 @@ bool QtDialogs::question(const QString& text, Icon icon, bool defaultNo) {
 
 QString QtDialogs::browseForFolder(const QString& prompt, const QString& startDirectory) {
     return QFileDialog::getExistingDirectory(owner(), prompt, startDirectory);
+}
+
+QString QtDialogs::chooseFile(const QString& prompt, const QString& startPath, bool forWriting) {
+    const QString filter = QStringLiteral("Ini files (*.ini);;All files (*)");
+    return forWriting ? QFileDialog::getSaveFileName(owner(), prompt, startPath, filter)
+                      : QFileDialog::getOpenFileName(owner(), prompt, startPath, filter);
 }
 
 std::optional<quint32> QtDialogs::chooseColor(quint32 initial) {

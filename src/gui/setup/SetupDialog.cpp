@@ -40,6 +40,8 @@ void SetupDialog::load() {
     m_hideClonesBox->setChecked(preferences.hideClones);
     m_cloneShotsBox->setChecked(preferences.cloneShots);
     m_disableHotKeysBox->setChecked(preferences.disableHotKeys);
+    m_hideMatureBox->setChecked(preferences.hideMature);
+    m_listsFolderEdit->setText(preferences.listsFolder);
     {
         const QSignalBlocker quiet(m_starFieldBox);
         m_starFieldBox->setChecked(preferences.useStarfield);
@@ -242,6 +244,8 @@ void SetupDialog::accept() {
     form.preferences.cloneShots = m_cloneShotsBox->isChecked();
     form.preferences.disableHotKeys = m_disableHotKeysBox->isChecked();
     form.preferences.useStarfield = m_starFieldBox->isChecked();
+    form.preferences.hideMature = m_hideMatureBox->isChecked();
+    form.preferences.listsFolder = m_listsFolderEdit->text().trimmed();
     form.preferences.backColour = form.preferences.useStarfield ? 0 : toBgr(m_back);
     form.preferences.foreColour = form.preferences.useStarfield ? 0 : toBgr(m_fore);
 
@@ -254,6 +258,12 @@ void SetupDialog::accept() {
     form.retroRomsUsed = rowUsed(DirectoryField::RetroRoms);
     form.neoGeoRomsUsed = rowUsed(DirectoryField::NeoGeoRoms);
 
+    if (const QString reason = setup::unstorableReason(form.preferences.listsFolder); !reason.isEmpty()) {
+        m_dialogs.message(QStringLiteral("The Genre Lists folder cannot be kept: %1.").arg(reason), Icon::Exclamation);
+        showPreferences();
+        m_listsFolderEdit->setFocus();
+        return;
+    }
     std::optional<setup::Refusal> refusal = setup::check(form);
     if (!refusal)
         refusal = setup::commit(m_state, form, m_runner);

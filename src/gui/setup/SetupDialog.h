@@ -73,6 +73,8 @@ private:
     QCheckBox* m_cloneShotsBox;
     QCheckBox* m_disableHotKeysBox;
     QCheckBox* m_starFieldBox;
+    QCheckBox* m_hideMatureBox;
+    QLineEdit* m_listsFolderEdit;
     QLabel* m_coloursPreview;
     QLabel* m_note; // which of the emulator's files OK updates
     QWidget* m_colourControls;

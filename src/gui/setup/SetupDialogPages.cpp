@@ -1,9 +1,11 @@
 // The setup dialog's layout: its two pages (the preferences and the directories) and its buttons.
 #include "gui/setup/SetupDialog.h"
 
+#include "gui/common/Dialogs.h"
 #include "gui/common/Twips.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -138,6 +140,26 @@ void SetupDialog::createPreferences() {
         m_nextButton->setFocus();
     });
 
+    // The community lists (catver.ini, nplayers.ini) add genres and players to the search.
+    m_hideMatureBox = named(new QCheckBox(QStringLiteral("Hide Mature Games"), page), "hideMatureBox");
+    m_hideMatureBox->setToolTip(QStringLiteral("Leaves out the games catver.ini marks as mature"));
+    auto* listsLabel = named(new QLabel(QStringLiteral("Genre Lists:"), page), "listsFolderLabel");
+    m_listsFolderEdit = named(new QLineEdit(page), "listsFolderEdit");
+    m_listsFolderEdit->setToolTip(QStringLiteral("The folder that holds catver.ini and nplayers.ini; when empty, "
+                                                 "Marqueon looks in its own and the emulator's folders"));
+    listsLabel->setBuddy(m_listsFolderEdit);
+    QPushButton* browseLists = button(QStringLiteral("Browse..."), "listsFolderBrowseButton", page);
+    connect(browseLists, &QPushButton::clicked, this, [this] {
+        const QString chosen = m_dialogs.browseForFolder(
+            QStringLiteral("Select the folder of catver.ini and nplayers.ini"), m_listsFolderEdit->text());
+        if (!chosen.isEmpty())
+            m_listsFolderEdit->setText(QDir::toNativeSeparators(chosen.endsWith(u'/') ? chosen : chosen + u'/'));
+    });
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(listsLabel);
+    lists->addWidget(m_listsFolderEdit, 1);
+    lists->addWidget(browseLists);
+
     auto* choice = new QHBoxLayout;
     for (QRadioButton* option : {m_allGamesButton, m_neoGeoOnlyButton, m_retroOnlyButton})
         choice->addWidget(option);
@@ -154,6 +176,8 @@ void SetupDialog::createPreferences() {
     for (QCheckBox* box : {m_hideClonesBox, m_cloneShotsBox, m_disableHotKeysBox, m_starFieldBox})
         layout->addWidget(box);
     layout->addWidget(m_colourControls);
+    layout->addWidget(m_hideMatureBox);
+    layout->addLayout(lists);
     layout->addStretch(1);
 }
 

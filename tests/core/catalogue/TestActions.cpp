@@ -20,20 +20,24 @@ private slots:
         Actions allButExit = everything;
         allButExit.removeOne(Action::ExitButton);
         allButExit.removeOne(Action::FullScreen);
-        const Actions unplayable = {Action::Play, Action::CustomSettings};
-        const Actions noGame = {Action::Play, Action::Audit, Action::History, Action::CustomSettings};
+        // The classic emulator keeps no favourites of its own.
+        const Actions classic = {Action::ImportFavourites, Action::ExportFavourites};
+        const Actions unplayable = classic + Actions{Action::Play, Action::CustomSettings};
+        const Actions noGame =
+            classic + Actions{Action::Play, Action::Audit, Action::History, Action::CustomSettings, Action::Favourite};
         using W = WindowState;
-        row("all games, playable game", W{false, false, GameView::All, 5, true}, Actions());
-        row("all games, game not installed", W{false, false, GameView::All, 5, false}, unplayable);
-        row("installed games", W{false, false, GameView::Installed, 3, true}, Actions());
-        row("installed games, none there", W{false, false, GameView::Installed, 0, true}, noGame);
-        row("uninstalled games", W{false, false, GameView::Uninstalled, 2, false}, unplayable);
-        row("uninstalled games, never playable", W{false, false, GameView::Uninstalled, 2, true}, unplayable);
-        row("all games, none there", W{false, false, GameView::All, 0, false}, noGame);
-        row("panel open", W{true, false, GameView::All, 5, true}, allButExit);
-        row("panel open over an empty list", W{true, false, GameView::Installed, 0, false}, allButExit);
-        row("command running", W{false, true, GameView::All, 5, true}, everything);
-        row("command running behind a panel", W{true, true, GameView::All, 5, true}, everything);
+        row("all games, playable game", W{false, false, GameView::All, 5, true, false}, classic);
+        row("today's emulator", W{false, false, GameView::All, 5, true, true}, Actions());
+        row("all games, game not installed", W{false, false, GameView::All, 5, false, false}, unplayable);
+        row("installed games", W{false, false, GameView::Installed, 3, true, false}, classic);
+        row("installed games, none there", W{false, false, GameView::Installed, 0, true, false}, noGame);
+        row("uninstalled games", W{false, false, GameView::Uninstalled, 2, false, false}, unplayable);
+        row("uninstalled games, never playable", W{false, false, GameView::Uninstalled, 2, true, false}, unplayable);
+        row("all games, none there", W{false, false, GameView::All, 0, false, false}, noGame);
+        row("panel open", W{true, false, GameView::All, 5, true, true}, allButExit);
+        row("panel open over an empty list", W{true, false, GameView::Installed, 0, false, false}, allButExit);
+        row("command running", W{false, true, GameView::All, 5, true, true}, everything);
+        row("command running behind a panel", W{true, true, GameView::All, 5, true, false}, everything);
     }
     void enabling() {
         for (int index = 0; index < catalogue::ActionCount; ++index) {
