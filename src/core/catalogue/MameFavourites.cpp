@@ -34,8 +34,10 @@ QByteArray mameFavouritesFile(const QList<MameFavourite>& entries) {
 
 std::optional<QList<MameFavourite>> readMameFavourites(QByteArrayView bytes) {
     QList<QByteArray> lines = bytes.toByteArray().split('\n');
+    // Every CR before the LF: a file converted twice ends its lines in CR CR LF, and a CR kept
+    // would be lost on the next save.
     for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
+        while (line.endsWith('\r'))
             line.chop(1);
     }
     if (!lines.isEmpty() && lines.last().isEmpty())
