@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace catalogue {
 namespace {
 
@@ -11,9 +13,10 @@ template <typename Take> void forEachEntry(QByteArrayView bytes, QByteArrayView 
     bool inSection = false;
     qsizetype from = 0;
     while (from < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0)
-            end = bytes.size();
+        // A lone CR ends a line too (old Mac files), so that no key or genre holds one.
+        const qsizetype end =
+            std::find_if(bytes.begin() + from, bytes.end(), [](char c) { return c == '\n' || c == '\r'; }) -
+            bytes.begin();
         const QByteArrayView line = bytes.sliced(from, end - from).trimmed();
         from = end + 1;
         if (line.isEmpty() || line.startsWith(';'))
