@@ -12,7 +12,7 @@ namespace {
 const QByteArray ByteOrderMark("\xEF\xBB\xBF");
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 // Where a comment behind the value begins: the first "#" outside quotes; -1 for none.
@@ -65,14 +65,22 @@ std::optional<MameIniFile> MameIniFile::read(const QString& path) {
     const qsizetype firstBreak = bytes.indexOf('\n');
     if (firstBreak > 0 && bytes[firstBreak - 1] == '\r')
         file.m_newline = "\r\n";
-    file.m_finalNewline = bytes.isEmpty() || bytes.endsWith('\n');
-    QList<QByteArray> lines = bytes.split('\n');
-    if (file.m_finalNewline)
-        lines.removeLast();
-    for (QByteArray& text : lines) {
-        if (text.endsWith('\r'))
-            text.chop(1);
-        file.m_lines.append({text, keyOf(text)});
+    // Each line keeps its own end: a file with mixed ends is written back as it was.
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype lineBreak = bytes.indexOf('\n', start);
+        QByteArray text = bytes.sliced(start, (lineBreak < 0 ? bytes.size() : lineBreak) - start);
+        QByteArray end;
+        if (lineBreak >= 0) {
+            end = "\n";
+            if (text.endsWith('\r')) {
+                text.chop(1);
+                end = "\r\n";
+            }
+        }
+        const QByteArray key = keyOf(text);
+        file.m_lines.append({text, key, end});
+        start = lineBreak < 0 ? bytes.size() : lineBreak + 1;
     }
     return file;
 }
@@ -120,8 +128,9 @@ bool MameIniFile::set(const QString& key, const QString& value) {
         found = true;
     }
     if (!found) {
-        m_finalNewline = true;
-        m_lines.append({line, wanted});
+        if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
+            m_lines.last().end = m_newline;
+        m_lines.append({line, wanted, m_newline});
     }
     return true;
 }
@@ -132,16 +141,14 @@ void MameIniFile::remove(const QString& key) {
 }
 
 bool MameIniFile::hasContent() const {
-    return std::any_of(m_lines.cbegin(), m_lines.cend(), [](const Line& line) { return !line.text.trimmed().isEmpty(); });
+    return std::any_of(m_lines.cbegin(), m_lines.cend(),
+                       [](const Line& line) { return !line.text.trimmed().isEmpty(); });
 }
 
 QByteArray MameIniFile::bytes() const {
     QByteArray out = m_byteOrderMark;
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        out += m_lines[i].text;
-        if (i + 1 < m_lines.size() || m_finalNewline)
-            out += m_newline;
-    }
+    for (const Line& line : m_lines)
+        out += line.text + line.end;
     return out;
 }
 

@@ -40,6 +40,7 @@ private:
     struct Line {
         QByteArray text; // without its line end
         QByteArray key;  // empty for a comment or blank line
+        QByteArray end;  // its own line end, kept as it was; empty for a last line without one
     };
     static QByteArray keyOf(QByteArrayView text);
 
@@ -47,7 +48,6 @@ private:
     QByteArray m_byteOrderMark;
     QByteArray m_newline = "\n";
     QList<Line> m_lines;
-    bool m_finalNewline = true;
 };
 
 // The line the emulator would write for an option: the key in 25 columns and a blank, then the

@@ -22,6 +22,8 @@ private slots:
             crlf("\xEF\xBB\xBF# mine|skip_gameinfo 1|" ROMS_LINE "||" SAMPLES_LINE "|" SNAP_LINE "|"));
         row("LF, no final line end, missing keys appended", QByteArray("rompath x\nskip_gameinfo 1"),
             QByteArray(ROMS_LINE "\nskip_gameinfo 1\n" SAMPLES_LINE "\n" SNAP_LINE "\n"));
+        row("mixed line ends kept line by line", QByteArray("# a\nb\r\r\nrompath x\r\nc\r"),
+            QByteArray("# a\nb\r\r\n" ROMS_LINE "\r\nc\r\n" SAMPLES_LINE "\n" SNAP_LINE "\n"));
         row("every occurrence, indented or commented; other case, other names",
             crlf("rompath a|  rompath\t\"b#\" # old|Rompath a|rompath_x b|"),
             crlf(ROMS_LINE "|" ROMS_LINE " # old|Rompath a|rompath_x b|" SAMPLES_LINE "|" SNAP_LINE "|"));
