@@ -107,7 +107,9 @@ void MainWindow::importFavourites() {
     }
     m_lists->marksChanged();
     m_dialogs.message(
-        QStringLiteral("%1 favourites were added from %2.").arg(added).arg(QDir::toNativeSeparators(chosen)),
+        added == 1
+            ? QStringLiteral("1 favourite was added from %1.").arg(QDir::toNativeSeparators(chosen))
+            : QStringLiteral("%1 favourites were added from %2.").arg(added).arg(QDir::toNativeSeparators(chosen)),
         Icon::Information);
 }
 
@@ -153,18 +155,33 @@ void MainWindow::exportFavourites() {
         return;
     }
     m_dialogs.message(
-        QStringLiteral("%1 favourites were added to %2.").arg(added).arg(QDir::toNativeSeparators(chosen)),
+        added == 1 ? QStringLiteral("1 favourite was added to %1.").arg(QDir::toNativeSeparators(chosen))
+                   : QStringLiteral("%1 favourites were added to %2.").arg(added).arg(QDir::toNativeSeparators(chosen)),
         Icon::Information);
 }
 
-// The emulator's timer plugin keeps its counts in its home folder; they are read again with
-// the lists.
+// The emulator's timer plugin keeps its counts in its home folder, read again with the lists.
+// Debian's emulator leaves that folder at ".", where it runs: Marqueon runs it in its own folder,
+// a terminal in the user's home folder; the counts of both are added up.
 void MainWindow::loadEmulatorPlays() {
     const exec::EmulatorConfig* config = m_emulator.hasConfiguration() ? m_settings.emulatorConfiguration() : nullptr;
-    const QString home = config ? config->paths(QStringLiteral("homepath")).value(0) : QString();
-    m_userData.setEmulatorPlays(home.isEmpty()
-                                    ? QHash<QString, catalogue::PlayRecord>()
-                                    : catalogue::readEmulatorTimer(home + QStringLiteral("/timer/timer.db")));
+    const QString home = config ? config->value(QStringLiteral("homepath")).section(u';', 0, 0) : QString();
+    QHash<QString, catalogue::PlayRecord> plays;
+    if (!home.isEmpty()) {
+        QStringList files{config->absolutePath(home), QDir::cleanPath(QDir::home().absoluteFilePath(home))};
+        files.removeDuplicates();
+        for (QString& file : files)
+            file += QStringLiteral("/timer/timer.db");
+        for (const QString& file : std::as_const(files)) {
+            const QHash<QString, catalogue::PlayRecord> read = catalogue::readEmulatorTimer(file);
+            for (auto each = read.cbegin(); each != read.cend(); ++each) {
+                catalogue::PlayRecord& sum = plays[each.key()];
+                sum.count += each->count;
+                sum.seconds += each->seconds;
+            }
+        }
+    }
+    m_userData.setEmulatorPlays(std::move(plays));
 }
 
 // catver.ini and nplayers.ini from the folder the user chose, else the first of the folders

@@ -1,4 +1,5 @@
 #include "core/catalogue/CatalogueLoader.h"
+#include "core/catalogue/CommunityLists.h"
 #include "support/RecordedProgress.h"
 #include "support/TableRows.h"
 
@@ -113,6 +114,39 @@ private slots:
             progress);
         QTEST(names(lists.all), "all");
         QTEST(names(lists.installed), "installed");
+    }
+
+    // Each game meets its own facts, wherever the facts file has them and whatever it lacks; the
+    // user's lists add genres and players (theirs first), and may leave mature games out.
+    void joinsFactsAndLists_data() {
+        columns<bool, QString>({"hideMature", "games"});
+        row("all shown", false, "a1:2:Shooter b:1:Mahjong! c:3: d:0:");
+        row("mature hidden", true, "a1:2:Shooter c:3: d:0:");
+    }
+    void joinsFactsAndLists() {
+        const config::AppState& state = m_sandbox.state();
+        place(state.cataloguePath(), line("Alpha", "a1") + line("Beta", "b") + line("Gamma", "c") + line("D", "d"));
+        const QString factsPath = m_sandbox.root() + "/gamedata.txt";
+        place(factsPath, "a1\tgood\t1\t2\t4\t1\t0\tjoy8\nc\tgood\t1\t2\t1\t1\t0\tdial\n"
+                         "b\tpreliminary\t0\tx\t1\t1\t0\t\nb\tpreliminary\t0\t1\t1\t1\t0\tmahjong\n");
+        catalogue::CommunityLists lists;
+        lists.genres = {{"a1", {"Shooter", false}}, {"b", {"Mahjong", true}}};
+        lists.players = {{"c", 3}};
+        RecordedProgress progress;
+        const catalogue::GameLists loaded =
+            catalogue::loadGames(ListChoice::All,
+                                 {state.cataloguePath(), state.directories.retroRoms, state.directories.neoGeoRoms,
+                                  false, nullptr, -1, factsPath, &lists, cell<bool>("hideMature")},
+                                 progress);
+        QStringList games;
+        for (const catalogue::GameRecord& game : loaded.all)
+            games << QStringLiteral("%1:%2:%3%4")
+                         .arg(game.romName())
+                         .arg(game.facts.players)
+                         .arg(game.facts.genre, game.facts.mature ? "!" : "");
+        QTEST(games.join(u' '), "games");
+        QCOMPARE(loaded.all.first().facts.controls, quint32(catalogue::Joystick | catalogue::Joystick8Way));
+        QVERIFY(loaded.abilities.details && loaded.abilities.genres && loaded.abilities.players);
     }
 };
 

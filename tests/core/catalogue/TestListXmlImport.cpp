@@ -49,7 +49,8 @@ private slots:
         row("no display", machine("name=\"blind\"", game("Blind", "")),
             lineOf("Blind|1980|Good|Good|Good|Namco|||Original|blind"));
         row("a liquid crystal screen",
-            machine("name=\"lcd\"", game("LCD", "\t\t<display type=\"lcd\" rotate=\"0\" width=\"64\" height=\"48\"/>\n")),
+            machine("name=\"lcd\"",
+                    game("LCD", "\t\t<display type=\"lcd\" rotate=\"0\" width=\"64\" height=\"48\"/>\n")),
             lineOf("LCD|1980|Good|Good|Good|Namco|LCD|64x48   H|Original|lcd"));
         row("the first display counts", machine("name=\"two\"", game("Two", Raster0 + Raster90)),
             lineOf("Two|1980|Good|Good|Good|Namco|Raster|256x224   H|Original|two"));
@@ -61,9 +62,10 @@ private slots:
             lineOf("F|1980|Preliminary|Imperfect|Preliminary|Namco|Raster|256x224   H|Original|f"));
         // A device's fault ("overall") counts as much as the machine's own; the worse one shows.
         row("faults of the machine's devices",
-            machine("name=\"o\"", game("O", Raster0,
-                                         "\t\t<feature type=\"sound\" overall=\"imperfect\"/>\n"
-                                         "\t\t<feature type=\"palette\" status=\"imperfect\" overall=\"unemulated\"/>\n")),
+            machine("name=\"o\"",
+                    game("O", Raster0,
+                         "\t\t<feature type=\"sound\" overall=\"imperfect\"/>\n"
+                         "\t\t<feature type=\"palette\" status=\"imperfect\" overall=\"unemulated\"/>\n")),
             lineOf("O|1980|Good|Preliminary|Imperfect|Namco|Raster|256x224   H|Original|o"));
         row("entities, a quote and text Latin-1 cannot hold",
             machine("name=\"q\"", game("14&quot; &amp; &lt;&#x3C0;&gt; &#163;20 \xe2\x98\x85", Raster0)),
@@ -109,6 +111,33 @@ private slots:
         }
     }
 
+    // What the catalogue line cannot say, one facts line a game.
+    void facts_data() {
+        columns<QByteArray, QByteArray>({"children", "facts"});
+        row("a joystick game", game("A", Raster0), QByteArray("a\tgood\t1\t2\t1\t1\t0\tjoy4"));
+        row("controls of every player, most buttons, two screens, a disk",
+            "\t\t<description>B</description>\n" + Raster0 + Raster90 +
+                "\t\t<disk name=\"b\" sha1=\"1\" region=\"ide\"/>\n\t\t<input players=\"4\" coins=\"2\">\n"
+                "\t\t\t<control type=\"trackball\" player=\"1\" buttons=\"3\"/>\n"
+                "\t\t\t<control type=\"joy\" player=\"2\" buttons=\"6\" ways=\"5 (half8)\"/>\n"
+                "\t\t\t<control type=\"dial\" player=\"3\"/>\n\t\t</input>\n"
+                "\t\t<driver status=\"preliminary\" emulation=\"imperfect\" savestate=\"unsupported\"/>\n",
+            QByteArray("a\timperfect\t0\t4\t6\t2\t1\tjoy8 trackball dial"));
+        row("buttons only, a disk not dumped, a double joystick",
+            "\t\t<description>C</description>\n" + Raster0 +
+                "\t\t<disk name=\"c\" status=\"nodump\" region=\"ide\"/>\n\t\t<input players=\"1\" coins=\"1\">\n"
+                "\t\t\t<control type=\"only_buttons\" buttons=\"2\"/>\n"
+                "\t\t\t<control type=\"doublejoy\" ways=\"8\" ways2=\"8\"/>\n\t\t</input>\n"
+                "\t\t<driver status=\"good\" emulation=\"good\" savestate=\"supported\"/>\n",
+            QByteArray("a\tgood\t1\t1\t2\t1\t0\tdoublejoy buttons"));
+    }
+    void facts() {
+        catalogue::ListXmlImport import;
+        feed(import, document(machine("name=\"a\"", cell<QByteArray>("children"))), 5);
+        QVERIFY2(import.finish(), qPrintable(import.errorText()));
+        QCOMPARE(import.facts(), cell<QByteArray>("facts") + '\n');
+    }
+
     // Neo-Geo games and their clones come last, wherever the document has them; a Neo-Geo cabinet
     // with no cartridge is no game; games without ROM files to find are named.
     void neoGeoRunAndRomless() {
@@ -129,6 +158,11 @@ private slots:
         for (const QString& line : QString::fromLatin1(import.catalogue()).split(u'\n'))
             names << line.section(u',', 9).remove(u'"').remove(u'\r');
         QCOMPARE(names, QStringList({"pong", "galx", "tank", "kof97h", "kof97", ""}));
+        // The facts follow the catalogue's order, line for line.
+        QStringList factNames;
+        for (const QByteArray& line : import.facts().split('\n'))
+            factNames << QString::fromUtf8(line.left(line.indexOf('\t')));
+        QCOMPARE(factNames, names);
         QCOMPARE(import.neoGeoFrom(), 3);
         QCOMPARE(import.romless(), QSet<QString>({"pong", "tank"}));
     }
