@@ -72,7 +72,13 @@ QString MainWindow::emulatorFavouritesFile() {
                           Icon::Exclamation);
         return QString();
     }
-    return QDir(files->config()->uiFolder()).filePath(QStringLiteral("favorites.ini"));
+    // The file where there is one; else, where the emulator also runs from the home folder, there.
+    const QStringList folders = files->config()->uiFolders();
+    for (const QString& folder : folders) {
+        if (QFileInfo(QDir(folder).filePath(QStringLiteral("favorites.ini"))).isFile())
+            return QDir(folder).filePath(QStringLiteral("favorites.ini"));
+    }
+    return QDir(folders.last()).filePath(QStringLiteral("favorites.ini"));
 }
 
 void MainWindow::importFavourites() {
@@ -119,6 +125,8 @@ void MainWindow::exportFavourites() {
     const QString start = emulatorFavouritesFile();
     if (start.isEmpty() || !openUserData(false))
         return;
+    // The emulator's own folder for its menu files; it makes the folder itself too.
+    QDir().mkpath(QFileInfo(start).path());
     const QString chosen = m_dialogs.chooseFile(QStringLiteral("Export M.A.M.E. Favourites"), start, true);
     if (chosen.isEmpty())
         return;

@@ -49,8 +49,10 @@ bool MainWindow::load() {
         return false;
 
     showSplash();
+    // Today's catalogue comes with its facts; one built before they were kept is built again.
     const bool listingNeeded = m_emulator.listingFormat() == exec::ListingFormat::ListInfo;
-    if ((listingNeeded && !QFileInfo::exists(m_state.listingPath())) || !QFileInfo::exists(m_state.cataloguePath())) {
+    const QString companion = listingNeeded ? m_state.listingPath() : m_state.gameFactsPath();
+    if (!QFileInfo::exists(companion) || !QFileInfo::exists(m_state.cataloguePath())) {
         if (!rebuildCatalogue(*m_splash))
             return false;
     }

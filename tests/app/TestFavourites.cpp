@@ -107,11 +107,20 @@ private slots:
     void movesFavouritesToTheEmulator() {
         writeFile(s().sandbox.mamePath() + "standin-today", "");
         QVERIFY(s().startWith("RetroP", "GameView=All Games"));
+        // A catalogue of today's emulator built before its facts were kept is built again.
+        const QString facts = s().sandbox.reportsPath() + "gamedata.txt";
+        QVERIFY(QFile::remove(facts));
+        QVERIFY(s().start());
+        QVERIFY(readFile(facts).startsWith("galx\t"));
         QVERIFY(s().child<QAction>("exportFavouritesAction")->isEnabled());
         for (const char* rom : {"galx", "zoom"}) {
             s().select(rom);
             s().trigger("favouriteAction");
         }
+        // No file yet: where the emulator writes it when started from the home folder.
+        s().dialogs.files << QString();
+        s().trigger("exportFavouritesAction");
+        QCOMPARE(s().dialogs.shown.last().text, s().sandbox.home() + "/ui/favorites.ini");
         const QString file = s().sandbox.mamePath() + "ui/favorites.ini";
         const QByteArray software = "smb\nSuper Mario Bros.\n\n1985\nNintendo\n0\ncart\nnes\nnes\nnes_cart\n"
                                     "cart\n0\n\n\n\n1\n";

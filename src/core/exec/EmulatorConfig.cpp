@@ -81,7 +81,7 @@ QString EmulatorConfig::userIniFile() const {
     return QString();
 }
 
-QString EmulatorConfig::uiFolder() const {
+QStringList EmulatorConfig::uiFolders() const {
     QString uiPath = QStringLiteral("ui");
     for (const QString& folder : paths(QStringLiteral("inipath"))) {
         const QString file = folder + QStringLiteral("/ui.ini");
@@ -91,7 +91,12 @@ QString EmulatorConfig::uiFolder() const {
             uiPath = ini->value(QStringLiteral("ui_path")).value_or(uiPath);
         break;
     }
-    return absolutePath(uiPath.section(u';', 0, 0));
+    const QString first = expanded(uiPath.section(u';', 0, 0));
+    QStringList folders{absolutePath(first)};
+    if (QDir::isRelativePath(first))
+        folders << QDir::cleanPath(QDir(m_home).absoluteFilePath(first));
+    folders.removeDuplicates();
+    return folders;
 }
 
 std::optional<EmulatorConfig> readEmulatorConfig(CommandRunner& runner, const Command& showConfig) {

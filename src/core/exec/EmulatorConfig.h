@@ -33,9 +33,11 @@ public:
     // The mame.ini of the first inipath folder under the user's home: the one the emulator reads
     // for this user and the user may write. Empty when no inipath folder lies there.
     QString userIniFile() const;
-    // The folder of the emulator's own menu files (favorites.ini): ui_path of the first ui.ini on
-    // the ini path, else "ui" where the emulator runs; the first folder of a list.
-    QString uiFolder() const;
+    // The folders of the emulator's own menu files (favorites.ini): ui_path of the first ui.ini on
+    // the ini path, else "ui"; the first folder of a list. A relative one lies where the emulator
+    // runs, and, as Debian's emulator is mostly started from a terminal or the desktop, also in
+    // the user's home folder (the second folder then).
+    QStringList uiFolders() const;
 
 private:
     QString expanded(QString text) const;

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,16 +121,26 @@ bool QtDialogs::question(const QString& text, Icon icon, bool defaultNo) {
 }
 
 QString QtDialogs::browseForFolder(const QString& prompt, const QString& startDirectory) {
+    const FocusReturn focus;
     return QFileDialog::getExistingDirectory(owner(), prompt, startDirectory);
 }
 
 QString QtDialogs::chooseFile(const QString& prompt, const QString& startPath, bool forWriting) {
+    const FocusReturn focus;
     const QString filter = QStringLiteral("Ini files (*.ini);;All files (*)");
-    return forWriting ? QFileDialog::getSaveFileName(owner(), prompt, startPath, filter)
-                      : QFileDialog::getOpenFileName(owner(), prompt, startPath, filter);
+    // A folder that is not there yet would open the dialog wherever the program was started:
+    // the nearest folder that is, instead.
+    QFileInfo start(startPath);
+    QString folder = start.absolutePath();
+    while (!QFileInfo(folder).isDir() && QDir(folder).cdUp())
+        folder = QFileInfo(folder).absolutePath();
+    const QString path = QDir(folder).filePath(start.fileName());
+    return forWriting ? QFileDialog::getSaveFileName(owner(), prompt, path, filter)
+                      : QFileDialog::getOpenFileName(owner(), prompt, path, filter);
 }
 
 std::optional<quint32> QtDialogs::chooseColor(quint32 initial) {
+    const FocusReturn focus;
     const QColor start = fromBgr(initial);
     const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid())
