@@ -113,6 +113,15 @@ public:
             roms << games->index(row, catalogue::GameRecord::RomName).data().toString();
         return roms.join(u' ');
     }
+    // What a list shows of a game in a column; "<not shown>" when the game is not shown.
+    QString shownText(const char* name, const QString& rom, int column) const {
+        const QAbstractItemModel* games = list(name)->model();
+        for (int row = 0; row < games->rowCount(); ++row) {
+            if (games->index(row, catalogue::GameRecord::RomName).data().toString() == rom)
+                return games->index(row, column).data().toString();
+        }
+        return QStringLiteral("<not shown>");
+    }
     void type(const QString& text) const { QTest::keyClicks(child<QLineEdit>("searchEdit"), text); }
     // The options file's ShutDown section, up to the next section.
     QByteArray shutDownSection() const {
