@@ -10,8 +10,8 @@ namespace {
 
 // The folders of src/, lowest first: a folder may include its own headers and those of the
 // folders before it in its library, and any core header from gui/; app/ is included by nobody.
-const QStringList CoreAreas = {"io",    "config",  "exec",        "catalogue", "settings",
-                               "audit", "history", "maintenance", "setup"};
+const QStringList CoreAreas = {"io",       "config", "exec",    "artwork",     "catalogue",
+                               "settings", "audit",  "history", "maintenance", "setup"};
 const QStringList GuiAreas = {"common", "catalogue", "settings", "audit", "maintenance", "setup", "about"};
 
 struct Folder {
