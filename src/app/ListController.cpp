@@ -38,6 +38,11 @@ ListController::ListController(gui::GameListPanel* panel, gui::GameStatusView* s
         });
         connect(games, &gui::GameListView::returnPressed, this, &ListController::returnPressed);
     }
+    // A pack indexed meanwhile may hold the picture missed.
+    connect(&m_artwork, &artwork::ArtworkLibrary::ready, this, [this](artwork::ArtKind kind) {
+        if (kind == pictureKind())
+            showScreenShot();
+    });
 }
 
 gui::GameListView* ListController::list(GameView view) const {
@@ -152,22 +157,6 @@ void ListController::showDetails() {
         settings::describeGame(*game, shown(), m_state, m_emulator, m_settings.hasCustomSettings(game->romName())));
     if (m_newRomFound)
         m_status->showSettings(QStringLiteral("New ROM Found"));
-}
-
-void ListController::showScreenShot() {
-    const gui::GameListView* games = shownList();
-    if (!m_view.screenShots || !games)
-        return;
-    const catalogue::GameRecord* game = games->selectedGame();
-    if (!game) {
-        // An empty list leaves the last picture; a search that hides every game takes it away.
-        if (games->count() > 0)
-            m_panel->clearPicture();
-        else
-            m_panel->hideNotice();
-        return;
-    }
-    m_panel->showPicture(settings::screenShotOf(*game, m_state, m_emulator));
 }
 
 void ListController::setScreenShots(bool on) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/artwork/ArtKind.h"
+#include "core/artwork/ArtworkLibrary.h"
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/UserData.h"
 #include "core/config/AppState.h"
@@ -50,8 +52,11 @@ public:
     void scrollToSelected();
     // The shown list's count and the selected game's details in the status bar.
     void showDetails();
+    // The selected game's picture of the chosen kind, from its folder or its pack.
     void showScreenShot();
     void setScreenShots(bool on);
+    void setPictureKind(artwork::ArtKind kind);
+    artwork::ArtKind pictureKind() const;
     bool screenShots() const { return m_view.screenShots; }
     // The star field or the chosen colours behind every list.
     void applyAppearance();
@@ -100,6 +105,7 @@ private:
         const catalogue::UserData& m_userData;
     } m_marks;
     config::SavedView& m_view;
+    artwork::ArtworkLibrary m_artwork;
     bool m_anyShown = false;
     std::optional<catalogue::GameRecord> m_audited; // the uninstalled game whose audit is open
     bool m_newRomFound = false;                     // and its archive was there at the audit

@@ -17,6 +17,7 @@
 #include "gui/settings/SettingsPanel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -71,6 +72,13 @@ constexpr ActionText ActionTexts[] = {
     {Action::Favourite, "favouriteAction", "&Favourite"},
     {Action::ImportFavourites, "importFavouritesAction", "&Import M.A.M.E. Favourites..."},
     {Action::ExportFavourites, "exportFavouritesAction", "Expor&t M.A.M.E. Favourites..."},
+    {Action::PictureScreenShot, "pictureScreenShotAction", "Screen S&hot"},
+    {Action::PictureTitle, "pictureTitleAction", "&Title"},
+    {Action::PictureFlyer, "pictureFlyerAction", "Fl&yer"},
+    {Action::PictureMarquee, "pictureMarqueeAction", "&Marquee"},
+    {Action::PictureCabinet, "pictureCabinetAction", "&Cabinet"},
+    {Action::PictureControlPanel, "pictureControlPanelAction", "Control &Panel"},
+    {Action::PictureBoard, "pictureBoardAction", "&Board"},
 };
 
 } // namespace
@@ -104,6 +112,15 @@ void MainWindow::createActions() {
                         Action::FullScreen, Action::Favourite})
         action(view)->setCheckable(true);
     action(Action::Favourite)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    // One kind of picture at a time, Ctrl+1 for screen shots to Ctrl+7 for boards.
+    auto* pictures = new QActionGroup(this);
+    for (int kind = 0; kind < artwork::ArtKindCount; ++kind) {
+        QAction* picture = action(Action(int(Action::PictureScreenShot) + kind));
+        picture->setCheckable(true);
+        picture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + kind)));
+        pictures->addAction(picture);
+        connect(picture, &QAction::triggered, this, [this, kind] { showPictureKind(artwork::ArtKind(kind)); });
+    }
     // The keys desktop programs share; the menus show them.
     action(Action::Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     action(Action::HelpFile)->setShortcut(QKeySequence::HelpContents);
@@ -129,6 +146,12 @@ void MainWindow::createActions() {
     on(Action::FullScreen, [this](bool on) {
         setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
     });
+}
+
+void MainWindow::showPictureKind(artwork::ArtKind kind) {
+    if (!action(Action::ScreenShots)->isChecked())
+        action(Action::ScreenShots)->trigger();
+    m_lists->setPictureKind(kind);
 }
 
 void MainWindow::createControls() {
@@ -274,9 +297,11 @@ void MainWindow::createMenus() {
     menu("fileMenu", QStringLiteral("&File"),
          {Action::Play, Action::Audit, Action::History, Action::Favourite, line, Action::ImportFavourites,
           Action::ExportFavourites, line, Action::Exit});
-    QMenu* view = menu("viewMenu", QStringLiteral("&View"),
-                       {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
-                        Action::FullScreen});
+    QMenu* view =
+        menu("viewMenu", QStringLiteral("&View"),
+             {Action::ViewAll, Action::ViewInstalled, Action::ViewUninstalled, line, Action::ScreenShots,
+              Action::PictureScreenShot, Action::PictureTitle, Action::PictureFlyer, Action::PictureMarquee,
+              Action::PictureCabinet, Action::PictureControlPanel, Action::PictureBoard, line, Action::FullScreen});
     menuBar()->addMenu(m_listPanel->filtersMenu());
     menu("toolsMenu", QStringLiteral("&Tools"),
          {Action::RasterDefaults, Action::VectorDefaults, Action::CustomSettings, line, Action::Maintenance, line,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/artwork/ArtKind.h"
 #include "core/catalogue/Actions.h"
 #include "core/catalogue/CatalogueInfo.h"
 #include "core/catalogue/CommunityLists.h"
@@ -102,6 +103,8 @@ private:
     // The user's own data: favourites and play history
     bool openUserData(bool forWriting);
     void toggleFavourite();
+    // Shows the chosen kind of picture beside the list, switching the picture on when it was off.
+    void showPictureKind(artwork::ArtKind kind);
     void importFavourites();
     void exportFavourites();
     QString emulatorFavouritesFile();

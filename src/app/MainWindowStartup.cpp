@@ -91,6 +91,7 @@ bool MainWindow::readOptionsOrSetUp() {
             }
             m_listPanel->setScreenShotRoom(m_view.screenShots);
             action(Action::ScreenShots)->setChecked(m_view.screenShots);
+            action(Action(int(Action::PictureScreenShot) + int(m_lists->pictureKind())))->setChecked(true);
             restoreLayout();
             return true;
         }

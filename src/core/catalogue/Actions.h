@@ -35,8 +35,16 @@ enum class Action {
     Favourite,        // the selected game's favourite mark, on and off
     ImportFavourites, // from the emulator's own favourites file
     ExportFavourites,
+    // The kind of picture beside the list, in the order of their keys (Ctrl+1 ... Ctrl+7).
+    PictureScreenShot,
+    PictureTitle,
+    PictureFlyer,
+    PictureMarquee,
+    PictureCabinet,
+    PictureControlPanel,
+    PictureBoard,
 };
-constexpr int ActionCount = int(Action::ExportFavourites) + 1;
+constexpr int ActionCount = int(Action::PictureBoard) + 1;
 
 // What the window shows, as far as the actions depend on it.
 struct WindowState {

@@ -135,6 +135,15 @@ QString AppState::catalogueInfoPath() const {
     return reportsPath() + QStringLiteral("emulator.txt");
 }
 
+QString AppState::artworkPath() const {
+    QString folder = preferences.artworkFolder;
+    if (folder.isEmpty() && !directories.snapshots.isEmpty())
+        folder = QFileInfo(QDir::cleanPath(directories.snapshots)).path();
+    if (!folder.isEmpty() && !folder.endsWith(u'/') && !folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
 QString AppState::userDataPath() const {
     return appPath + QStringLiteral("marqueon.db");
 }

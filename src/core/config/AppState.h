@@ -37,6 +37,9 @@ struct Preferences {
     // (empty: looked for), and whether games for adults stay out of the lists.
     QString listsFolder = QString();
     bool hideMature = false;
+    // The folder of the picture folders and packs (snap/, titles.zip ...); empty: the folder that
+    // holds the snapshots directory, as art packs are laid out.
+    QString artworkFolder = QString();
 
     bool operator==(const Preferences&) const = default;
 };
@@ -66,6 +69,7 @@ struct AppState {
     QString catalogueInfoPath() const; // what the catalogue cannot say itself
     QString gameFactsPath() const;     // what today's emulator tells of each game beyond its line
     QString userDataPath() const;      // the user's favourites and play history
+    QString artworkPath() const;       // the chosen artwork folder, else the snapshots' parent; ends with a separator
 
     // The forms paths take inside emulator command lines.
     QString shortAppPath() const;

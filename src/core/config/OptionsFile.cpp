@@ -52,6 +52,7 @@ WindowLayout readWindowLayout(const io::IniFile& ini) {
         layout.splitter = *sizes;
     for (size_t list = 0; list < layout.columns.size(); ++list)
         layout.columns[list] = text(ColumnKeys[list]);
+    layout.picture = text("Picture");
     return layout;
 }
 
@@ -162,6 +163,7 @@ bool readOptions(const QString& file, AppState& state, SavedView& view, QString*
     preferences.listsFolder = ini.file().value(FindingSection, QStringLiteral("ListsFolder"), QString());
     preferences.hideMature =
         toBoolean(ini.file().value(FindingSection, QStringLiteral("HideMature"), QString())).value_or(false);
+    preferences.artworkFolder = ini.file().value(FindingSection, QStringLiteral("ArtworkFolder"), QString());
 
     Directories& directories = state.directories;
     directories.mame = ini.text(DirectoriesSection, "MAME");
@@ -221,6 +223,7 @@ bool writeSetup(const QString& file, const AppState& state) {
     };
     finding("ListsFolder", preferences.listsFolder);
     finding("HideMature", preferences.hideMature ? iniText(true) : QString());
+    finding("ArtworkFolder", preferences.artworkFolder);
     return ini.save();
 }
 
@@ -245,6 +248,11 @@ bool writeShutDown(const QString& file, const SavedView& view) {
     window.write("Splitter", numbersText(layout.splitter));
     for (size_t list = 0; list < layout.columns.size(); ++list)
         window.write(ColumnKeys[list], layout.columns[list]);
+    // Only when chosen: a file of a Marqueon that showed screen shots only stays as it was.
+    if (layout.picture.isEmpty())
+        ini.removeValue(WindowSection, QStringLiteral("Picture"));
+    else
+        window.write("Picture", layout.picture);
     return ini.save();
 }
 

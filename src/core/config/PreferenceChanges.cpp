@@ -11,8 +11,9 @@ PreferenceChanges compare(const AppState& before, const AppState& after) {
                            before.preferences.hideClones != after.preferences.hideClones ||
                            before.preferences.listsFolder != after.preferences.listsFolder ||
                            before.preferences.hideMature != after.preferences.hideMature;
-    changes.showScreenShot =
-        before.preferences.cloneShots != after.preferences.cloneShots || was.snapshots != is.snapshots;
+    changes.showScreenShot = before.preferences.cloneShots != after.preferences.cloneShots ||
+                             was.snapshots != is.snapshots ||
+                             before.preferences.artworkFolder != after.preferences.artworkFolder;
     return changes;
 }
 

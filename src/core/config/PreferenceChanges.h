@@ -12,7 +12,7 @@ struct PreferenceChanges {
 
 // The lists are rebuilt for a new MAME or ROM directory, another list choice, clone or mature
 // game hiding, or another lists folder;
-// the screen shot is shown again for another snapshot directory or clone-picture choice.
+// the picture is shown again for another snapshot or artwork folder or clone-picture choice.
 PreferenceChanges compare(const AppState& before, const AppState& after);
 
 } // namespace config

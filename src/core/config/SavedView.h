@@ -32,10 +32,11 @@ struct ListState {
 // classic keys never touch: its place and size on the screen, the split between the lists and
 // the picture, and each list's columns.
 struct WindowLayout {
-    QRect geometry;                 // the window's normal place and size; empty: the first size
+    QRect geometry; // the window's normal place and size; empty: the first size
     bool maximized = false;
     QList<int> splitter;            // the lists' and the picture's widths
     std::array<QString, 3> columns; // each list's columns, as the list writes them
+    QString picture;                // the kind of picture shown ("snap", "titles" ...); empty: screen shots
 
     bool operator==(const WindowLayout&) const = default;
 };

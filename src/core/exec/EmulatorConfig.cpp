@@ -81,16 +81,26 @@ QString EmulatorConfig::userIniFile() const {
     return QString();
 }
 
-QStringList EmulatorConfig::uiFolders() const {
-    QString uiPath = QStringLiteral("ui");
+std::optional<QString> EmulatorConfig::uiValue(const QString& key) const {
     for (const QString& folder : paths(QStringLiteral("inipath"))) {
         const QString file = folder + QStringLiteral("/ui.ini");
         if (!QFileInfo(file).isFile())
             continue;
-        if (const std::optional<io::MameIniFile> ini = io::MameIniFile::read(file))
-            uiPath = ini->value(QStringLiteral("ui_path")).value_or(uiPath);
-        break;
+        const std::optional<io::MameIniFile> ini = io::MameIniFile::read(file);
+        return ini ? ini->value(key) : std::nullopt;
     }
+    return std::nullopt;
+}
+
+QStringList EmulatorConfig::uiPaths(const QString& key) const {
+    QStringList folders;
+    for (const QString& path : uiValue(key).value_or(QString()).split(u';', Qt::SkipEmptyParts))
+        folders << absolutePath(path);
+    return folders;
+}
+
+QStringList EmulatorConfig::uiFolders() const {
+    const QString uiPath = uiValue(QStringLiteral("ui_path")).value_or(QStringLiteral("ui"));
     const QString first = expanded(uiPath.section(u';', 0, 0));
     QStringList folders{absolutePath(first)};
     if (QDir::isRelativePath(first))

@@ -38,9 +38,13 @@ public:
     // runs, and, as Debian's emulator is mostly started from a terminal or the desktop, also in
     // the user's home folder (the second folder then).
     QStringList uiFolders() const;
+    // A folder list of the first ui.ini on the ini path ("titles_directory" ...), each folder made
+    // absolute where the emulator runs; empty when no ui.ini says it.
+    QStringList uiPaths(const QString& key) const;
 
 private:
     QString expanded(QString text) const;
+    std::optional<QString> uiValue(const QString& key) const;
 
     QHash<QString, QString> m_values;
     QString m_home;

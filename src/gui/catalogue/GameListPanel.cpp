@@ -236,16 +236,15 @@ bool GameListPanel::eventFilter(QObject* watched, QEvent* event) {
     return QGroupBox::eventFilter(watched, event);
 }
 
-void GameListPanel::showPicture(const QString& path) {
-    // Only a regular file is opened: a named pipe there would never answer.
-    if (!QFileInfo(path).isFile()) {
+void GameListPanel::showPicture(const QImage& picture, const QString& missingText) {
+    if (picture.isNull()) {
         m_screenShot->clear();
+        m_noScreenShotLabel->setText(missingText);
         m_noScreenShotLabel->show();
         return;
     }
     m_noScreenShotLabel->hide();
-    // A file that is no readable picture shows as an empty picture, without a message.
-    m_screenShot->setPicture(QImageReader(path).read());
+    m_screenShot->setPicture(picture);
 }
 
 void GameListPanel::hideNotice() {

@@ -38,7 +38,8 @@ public:
     void setScreenShotRoom(bool room);
 
     // The picture at the path, or the "no screen shot" notice when there is no such file.
-    void showPicture(const QString& path);
+    // A picture, or the text that says it is missing (a null image: not there, or unreadable).
+    void showPicture(const QImage& picture, const QString& missingText);
     void hideNotice();
     // No picture and no notice: the search left no game to show one for.
     void clearPicture();

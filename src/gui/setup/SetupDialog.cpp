@@ -42,6 +42,11 @@ void SetupDialog::load() {
     m_disableHotKeysBox->setChecked(preferences.disableHotKeys);
     m_hideMatureBox->setChecked(preferences.hideMature);
     m_listsFolderEdit->setText(preferences.listsFolder);
+    m_artworkFolderEdit->setText(preferences.artworkFolder);
+    // What an empty folder stands for: the one that holds the snapshots directory.
+    config::AppState proposal = m_state;
+    proposal.preferences.artworkFolder.clear();
+    m_artworkFolderEdit->setPlaceholderText(QDir::toNativeSeparators(proposal.artworkPath()));
     {
         const QSignalBlocker quiet(m_starFieldBox);
         m_starFieldBox->setChecked(preferences.useStarfield);
@@ -246,6 +251,7 @@ void SetupDialog::accept() {
     form.preferences.useStarfield = m_starFieldBox->isChecked();
     form.preferences.hideMature = m_hideMatureBox->isChecked();
     form.preferences.listsFolder = m_listsFolderEdit->text().trimmed();
+    form.preferences.artworkFolder = m_artworkFolderEdit->text().trimmed();
     form.preferences.backColour = form.preferences.useStarfield ? 0 : toBgr(m_back);
     form.preferences.foreColour = form.preferences.useStarfield ? 0 : toBgr(m_fore);
 
@@ -258,11 +264,15 @@ void SetupDialog::accept() {
     form.retroRomsUsed = rowUsed(DirectoryField::RetroRoms);
     form.neoGeoRomsUsed = rowUsed(DirectoryField::NeoGeoRoms);
 
-    if (const QString reason = setup::unstorableReason(form.preferences.listsFolder); !reason.isEmpty()) {
-        m_dialogs.message(QStringLiteral("The Genre Lists folder cannot be kept: %1.").arg(reason), Icon::Exclamation);
-        showPreferences();
-        m_listsFolderEdit->setFocus();
-        return;
+    for (const auto& [caption, edit] : {std::pair{QStringLiteral("Genre Lists"), m_listsFolderEdit},
+                                        std::pair{QStringLiteral("Artwork"), m_artworkFolderEdit}}) {
+        if (const QString reason = setup::unstorableReason(edit->text().trimmed()); !reason.isEmpty()) {
+            m_dialogs.message(QStringLiteral("The %1 folder cannot be kept: %2.").arg(caption, reason),
+                              Icon::Exclamation);
+            showPreferences();
+            edit->setFocus();
+            return;
+        }
     }
     std::optional<setup::Refusal> refusal = setup::check(form);
     if (!refusal)

@@ -75,6 +75,7 @@ private:
     QCheckBox* m_starFieldBox;
     QCheckBox* m_hideMatureBox;
     QLineEdit* m_listsFolderEdit;
+    QLineEdit* m_artworkFolderEdit;
     QLabel* m_coloursPreview;
     QLabel* m_note; // which of the emulator's files OK updates
     QWidget* m_colourControls;

@@ -143,22 +143,38 @@ void SetupDialog::createPreferences() {
     // The community lists (catver.ini, nplayers.ini) add genres and players to the search.
     m_hideMatureBox = named(new QCheckBox(QStringLiteral("Hide Mature Games"), page), "hideMatureBox");
     m_hideMatureBox->setToolTip(QStringLiteral("Leaves out the games catver.ini marks as mature"));
-    auto* listsLabel = named(new QLabel(QStringLiteral("Genre Lists:"), page), "listsFolderLabel");
-    m_listsFolderEdit = named(new QLineEdit(page), "listsFolderEdit");
-    m_listsFolderEdit->setToolTip(QStringLiteral("The folder that holds catver.ini and nplayers.ini; when empty, "
-                                                 "Marqueon looks in its own and the emulator's folders"));
-    listsLabel->setBuddy(m_listsFolderEdit);
-    QPushButton* browseLists = button(QStringLiteral("Browse..."), "listsFolderBrowseButton", page);
-    connect(browseLists, &QPushButton::clicked, this, [this] {
-        const QString chosen = m_dialogs.browseForFolder(
-            QStringLiteral("Select the folder of catver.ini and nplayers.ini"), m_listsFolderEdit->text());
-        if (!chosen.isEmpty())
-            m_listsFolderEdit->setText(QDir::toNativeSeparators(chosen.endsWith(u'/') ? chosen : chosen + u'/'));
-    });
-    auto* lists = new QHBoxLayout;
-    lists->addWidget(listsLabel);
-    lists->addWidget(m_listsFolderEdit, 1);
-    lists->addWidget(browseLists);
+    // A folder of Marqueon's own: its caption, the edit, and Browse... beside it.
+    const auto folderRow = [this, page](const QString& caption, const char* name, const QString& tip,
+                                        const QString& prompt) {
+        const QByteArray base(name);
+        auto* label = named(new QLabel(caption, page), (base + "Label").constData());
+        auto* edit = named(new QLineEdit(page), (base + "Edit").constData());
+        edit->setToolTip(tip);
+        label->setBuddy(edit);
+        QPushButton* browse = button(QStringLiteral("Browse..."), (base + "BrowseButton").constData(), page);
+        connect(browse, &QPushButton::clicked, this, [this, edit, prompt] {
+            const QString chosen = m_dialogs.browseForFolder(prompt, edit->text());
+            if (!chosen.isEmpty())
+                edit->setText(QDir::toNativeSeparators(chosen.endsWith(u'/') ? chosen : chosen + u'/'));
+        });
+        auto* row = new QHBoxLayout;
+        row->addWidget(label);
+        row->addWidget(edit, 1);
+        row->addWidget(browse);
+        return std::pair{row, edit};
+    };
+    QHBoxLayout* lists = nullptr;
+    std::tie(lists, m_listsFolderEdit) =
+        folderRow(QStringLiteral("Genre Lists:"), "listsFolder",
+                  QStringLiteral("The folder that holds catver.ini and nplayers.ini; when empty, Marqueon looks in "
+                                 "its own and the emulator's folders"),
+                  QStringLiteral("Select the folder of catver.ini and nplayers.ini"));
+    QHBoxLayout* artwork = nullptr;
+    std::tie(artwork, m_artworkFolderEdit) =
+        folderRow(QStringLiteral("Artwork:"), "artworkFolder",
+                  QStringLiteral("The folder that holds the picture folders and packs (snap, titles, flyers.zip ...); "
+                                 "when empty, the folder that holds the snapshots directory"),
+                  QStringLiteral("Select the folder of your artwork"));
 
     auto* choice = new QHBoxLayout;
     for (QRadioButton* option : {m_allGamesButton, m_neoGeoOnlyButton, m_retroOnlyButton})
@@ -178,6 +194,7 @@ void SetupDialog::createPreferences() {
     layout->addWidget(m_colourControls);
     layout->addWidget(m_hideMatureBox);
     layout->addLayout(lists);
+    layout->addLayout(artwork);
     layout->addStretch(1);
 }
 

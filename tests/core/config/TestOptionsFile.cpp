@@ -34,21 +34,24 @@ private slots:
         columns<QByteArray, bool, Preferences, Directories, SavedView>(
             {"content", "readable", "preferences", "directories", "view"});
         row("written",
-            QByteArray("[Preferences]\r\nGameList=RetroP\r\nHideClones=True\r\nCloneShots=False\r\n"
-                       "DisableHotKeys=True\r\nUseStarfield=False\r\nBackColor=1056816\r\nForeColor=4214880\r\n"
-                       "[Directories]\r\nMAME=/m/\r\nRetroROMs=/r/\r\nNeoGeoROMs=/n/\r\nSamples=/s/\r\n"
-                       "Snapshots=/p/\r\n[ShutDown]\r\nMAMEDate=2026-01-02T03:04:05\r\n"
-                       "GameView=Uninstalled Games\r\nAllIndex=1000000\r\nAllSortKey=9\r\nAllSortOrder=1\r\n"
-                       "InstalledIndex=32767\r\nInstalledSortKey=0\r\nInstalledSortOrder=0\r\n"
-                       "UninstalledIndex=-5\r\nUninstalledSortKey=3\r\nUninstalledSortOrder=0\r\nScreenShots=True\r\n"
-                       "[Window]\r\nGeometry=10,-20,900,600\r\nMaximized=True\r\nSplitter=191,317\r\n"
-                       "AllColumns=5:147,0:220,3:0h\r\nInstalledColumns=\r\nUninstalledColumns=\r\n"),
-            true, Preferences{ListChoice::All, true, false, true, false, 0x102030, 0x405060}, installed().directories,
+            QByteArray(
+                "[Preferences]\r\nGameList=RetroP\r\nHideClones=True\r\nCloneShots=False\r\n"
+                "DisableHotKeys=True\r\nUseStarfield=False\r\nBackColor=1056816\r\nForeColor=4214880\r\n"
+                "[Directories]\r\nMAME=/m/\r\nRetroROMs=/r/\r\nNeoGeoROMs=/n/\r\nSamples=/s/\r\n"
+                "Snapshots=/p/\r\n[Finding]\r\nArtworkFolder=/art/\r\n[ShutDown]\r\nMAMEDate=2026-01-02T03:04:05\r\n"
+                "GameView=Uninstalled Games\r\nAllIndex=1000000\r\nAllSortKey=9\r\nAllSortOrder=1\r\n"
+                "InstalledIndex=32767\r\nInstalledSortKey=0\r\nInstalledSortOrder=0\r\n"
+                "UninstalledIndex=-5\r\nUninstalledSortKey=3\r\nUninstalledSortOrder=0\r\nScreenShots=True\r\n"
+                "[Window]\r\nGeometry=10,-20,900,600\r\nMaximized=True\r\nSplitter=191,317\r\n"
+                "AllColumns=5:147,0:220,3:0h\r\nInstalledColumns=\r\nUninstalledColumns=\r\n"
+                "Picture=titles\r\n"),
+            true, Preferences{ListChoice::All, true, false, true, false, 0x102030, 0x405060, "", false, "/art/"},
+            installed().directories,
             SavedView{"2026-01-02T03:04:05",
                       GameView::Uninstalled,
                       {{{1000000, 9, 1}, {32767, 0, 0}, {-5, 3, 0}}},
                       true,
-                      {QRect(10, -20, 900, 600), true, {191, 317}, {"5:147,0:220,3:0h", "", ""}}});
+                      {QRect(10, -20, 900, 600), true, {191, 317}, {"5:147,0:220,3:0h", "", ""}, "titles"}});
         // The window's section is Marqueon's own: what it cannot read there is only forgotten.
         row("a window section it cannot read",
             QByteArray("[Window]\r\nGeometry=left\r\nMaximized=maybe\r\nSplitter=1\r\n"), true, Preferences{},
@@ -103,6 +106,7 @@ private slots:
         row("list choice", changed(P, &Preferences::listChoice, ListChoice::All), true, false);
         row("hidden clones", changed(P, &Preferences::hideClones, true), true, false);
         row("clone pictures", changed(P, &Preferences::cloneShots, true), false, true);
+        row("artwork folder", changed(P, &Preferences::artworkFolder, QString("/art/")), false, true);
         row("star field", changed(P, &Preferences::useStarfield, false), false, false);
         row("colour", changed(P, &Preferences::backColour, 0xFFu), false, false);
     }

@@ -123,6 +123,8 @@ private slots:
         for (const char* option : {"allGamesButton", "cloneShotsBox", "hideClonesBox", "disableHotKeysBox",
                                    "backColourButton", "foreColourButton"})
             click(child(option));
+        // Left empty, the artwork folder is the one that holds the snapshots directory.
+        QCOMPARE(edit("artworkFolder")->placeholderText(), m_sandbox->mamePath());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         edit("samples")->selectAll();
         QTest::keyClicks(edit("samples"), path("t")); // without its separator
