@@ -1,5 +1,6 @@
 #include "core/catalogue/CatalogueInfo.h"
 #include "core/catalogue/CatalogueLoader.h"
+#include "core/catalogue/GameInfo.h"
 #include "support/RecordedProgress.h"
 #include "support/Session.h"
 #include "support/TableRows.h"
@@ -44,6 +45,21 @@ private slots:
         s().select("pong", "installedList");
         QCOMPARE(s().selectedRom("installedList"), QStringLiteral("pong"));
         s().trigger("viewAllAction");
+    }
+
+    // Two listing runs at once give the catalogue of the one whole run the start made, byte for byte.
+    void shardedCatalogueIsTheSame() {
+        QTemporaryDir app;
+        config::AppState state = s().state;
+        state.setAppPath(app.path());
+        QVERIFY(QDir().mkpath(state.reportsPath()));
+        RecordedProgress progress;
+        exec::CommandRunner runner;
+        exec::Emulator emulator(state);
+        const catalogue::CatalogueBuild build = catalogue::buildCatalogue(runner, emulator, state, progress, 2);
+        QCOMPARE(build.extraction.outcome, catalogue::Extraction::Outcome::Written);
+        QVERIFY(readFile(state.cataloguePath()) == readFile(s().sandbox.state().cataloguePath()));
+        QVERIFY(readFile(state.gameFactsPath()) == readFile(s().sandbox.state().gameFactsPath()));
     }
 
     void neoGeoGamesKeepTheirList() {

@@ -32,13 +32,13 @@ std::string_view nextWord(std::string_view& s) {
 
 } // namespace
 
-Control Control::load(const char* argv0, std::string_view command) {
+Control Control::load(const char* argv0, std::string_view command, const std::vector<std::string>& args) {
     const auto file = findBesideProgram(argv0, "standin-control.txt");
     const auto text = file ? readWholeFile(*file) : std::nullopt;
-    return text ? parse(*text, command) : Control{};
+    return text ? parse(*text, command, args) : Control{};
 }
 
-Control Control::parse(std::string_view text, std::string_view command) {
+Control Control::parse(std::string_view text, std::string_view command, const std::vector<std::string>& args) {
     Control control;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -50,7 +50,12 @@ Control Control::parse(std::string_view text, std::string_view command) {
         while (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
-        const std::string_view name = nextWord(line);
+        std::string_view name = nextWord(line);
+        if (const std::size_t at = name.find('@'); at != std::string_view::npos) {
+            if (std::find(args.begin(), args.end(), name.substr(at + 1)) == args.end())
+                continue;
+            name = name.substr(0, at);
+        }
         if (name.empty() || name.front() == '#' || !equalsIgnoreCase(name, command))
             continue;
         const std::string_view action = nextWord(line);

@@ -17,8 +17,9 @@ struct Control {
     std::vector<std::string> stderrLines; // "stderr TEXT"
 
     // The lines for `command` (the command option, or "play" for a game start); none when there is no file.
-    static Control load(const char* argv0, std::string_view command);
-    static Control parse(std::string_view text, std::string_view command);
+    // A line for "COMMAND@WORD" counts only for a run given WORD among its arguments ("-listxml@n*").
+    static Control load(const char* argv0, std::string_view command, const std::vector<std::string>& args = {});
+    static Control parse(std::string_view text, std::string_view command, const std::vector<std::string>& args = {});
 
     // Delays and crashes need the output gathered first, then written piece by piece.
     bool reshapesOutput() const { return die || delayMs > 0; }

@@ -5,6 +5,7 @@
 #include "TodayRomCheck.h"
 #include "TodayXmlDtd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -231,6 +232,8 @@ int listXml(const Catalogue& cat, const std::vector<std::string>& patterns, bool
             machines.push_back(&game);
             anySystem = anySystem || !game.device;
         }
+    // The emulator lists its machines by name, then the devices.
+    std::stable_sort(machines.begin(), machines.end(), [](const Game* a, const Game* b) { return a->name < b->name; });
     std::vector<std::size_t> devices;
     for (std::size_t i = 0; i < std::size(kDevices); ++i)
         if (selected(kDevices[i][0]) || anySystem) // the systems chosen take their devices along

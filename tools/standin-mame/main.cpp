@@ -116,8 +116,9 @@ int runClassic(const char* argv0, const std::vector<std::string>& args, const Co
 }
 
 // Runs one command line under what the control file says about it.
-template <typename Run> int underControl(const char* argv0, const std::string& key, Run run) {
-    const Control control = Control::load(argv0, key);
+template <typename Run>
+int underControl(const char* argv0, const std::string& key, const std::vector<std::string>& args, Run run) {
+    const Control control = Control::load(argv0, key, args);
     for (const std::string& line : control.stderrLines)
         std::cerr << line << '\n';
     int status = 0;
@@ -142,11 +143,11 @@ int main(int argc, char* argv[]) {
         // Without a command or a game, the line is a bare start (help) or an option today's emulator refuses.
         const bool neither = parsed.command.empty() && parsed.words.empty();
         const std::string key = !neither ? parsed.controlKey() : args.empty() ? "-help" : args.front();
-        return underControl(argv[0], key, [&](const Control& control, std::ostream& out, std::ostream& err) {
+        return underControl(argv[0], key, args, [&](const Control& control, std::ostream& out, std::ostream& err) {
             return runToday(argv[0], parsed, args, control, out, err);
         });
     }
-    return underControl(argv[0], classicControlKey(args),
+    return underControl(argv[0], classicControlKey(args), args,
                         [&](const Control& control, std::ostream& out, std::ostream& err) {
                             return runClassic(argv[0], args, control, out, err);
                         });

@@ -1,7 +1,7 @@
 #include "core/catalogue/GameInfo.h"
 
 #include "core/catalogue/GameRecord.h"
-#include "core/catalogue/ListXmlImport.h"
+#include "core/catalogue/ListXmlBuild.h"
 #include "core/config/AppState.h"
 #include "core/exec/Progress.h"
 #include "core/io/AtomicFile.h"
@@ -239,70 +239,6 @@ QString extractionProblem(const Extraction& extraction) {
 
 namespace {
 
-// Why a listing run cannot be trusted: an end from outside (a crash, a kill), or for today's
-// emulator an error status (the classic one's status was never looked at: what it listed counts).
-// A program that could not be started or entered is told elsewhere.
-std::optional<QString> listingFailure(const exec::RunResult& run, bool statusCounts) {
-    QString detail;
-    if (run.status == exec::RunResult::Status::Crashed)
-        detail = QStringLiteral("it did not end normally");
-    else if (statusCounts && run.status == exec::RunResult::Status::Finished && run.exitCode != 0)
-        detail = QStringLiteral("exit status %1").arg(run.exitCode);
-    else
-        return std::nullopt;
-    if (!run.lastErrorLine.isEmpty())
-        detail += QStringLiteral(": ") + run.lastErrorLine;
-    return detail;
-}
-
-// Today's listing, read as the emulator writes it; the catalogue is written only when the whole
-// document arrived, well-formed, with games in it.
-Extraction importListXml(exec::CommandRunner& runner, const exec::Emulator& emulator, const config::AppState& state,
-                         exec::Progress& progress, exec::RunResult& run, CatalogueInfo& info) {
-    progress.setMessage(QStringLiteral("Creating gameinfo.txt..."));
-    // The document is read where it arrives, beside the emulator writing it; the count is shown
-    // from the caller's thread.
-    struct Reading final : exec::RunObserver {
-        ListXmlImport import;
-        std::atomic<int> games = 0;
-        exec::Progress& progress;
-        explicit Reading(exec::Progress& shown)
-            : progress(shown) {}
-        void output(QByteArrayView data) override {
-            import.addData(data);
-            games = import.games();
-        }
-        void tick() override { progress.setCount(games); }
-        bool cancelRequested() override { return progress.cancelRequested(); }
-        bool takesInput() override { return progress.takesInput(); }
-    } reading(progress);
-    run = runner.run(emulator.listing(), &reading);
-    ListXmlImport& import = reading.import;
-    Extraction result;
-    if (run.status == exec::RunResult::Status::Cancelled) {
-        result.outcome = Extraction::Outcome::Cancelled;
-    } else if (const std::optional<QString> failure = listingFailure(run, true)) {
-        result.outcome = Extraction::Outcome::EmulatorFailed;
-        result.detail = *failure;
-    } else if (!import.finish()) {
-        result.outcome = Extraction::Outcome::BadDocument;
-        result.detail = import.errorText();
-    } else if (import.games() == 0) {
-        result.outcome = Extraction::Outcome::NoGames;
-    }
-    progress.setMessage(QString());
-    if (result.outcome != Extraction::Outcome::Written)
-        return result;
-    result.games = import.games();
-    info = CatalogueInfo{exec::Interface::Today, import.neoGeoFrom(), import.romless()};
-    // The facts go first: a catalogue is never newer than the facts beside it.
-    if (!io::replaceFile(state.gameFactsPath(), import.facts()) ||
-        !io::replaceFile(state.cataloguePath(), import.catalogue()) ||
-        !writeCatalogueInfo(state.catalogueInfoPath(), info))
-        result.outcome = Extraction::Outcome::CatalogueUnwritable;
-    return result;
-}
-
 int countLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -338,7 +274,7 @@ std::optional<QString> findInterface(exec::CommandRunner& runner, exec::Emulator
 } // namespace
 
 CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emulator, const config::AppState& state,
-                              exec::Progress& progress) {
+                              exec::Progress& progress, int shards) {
     CatalogueBuild build;
     progress.setMessage(QStringLiteral("Creating listinfo.txt..."));
     if (const std::optional<QString> stranger = findInterface(runner, emulator, build.run)) {
@@ -353,7 +289,8 @@ CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emula
     progress.setTotal(firstBuild ? 0 : countLines(state.cataloguePath()));
     progress.setCancellable(true);
     if (emulator.listingFormat() == exec::ListingFormat::ListXml) {
-        build.extraction = importListXml(runner, emulator, state, progress, build.run, build.info);
+        build.extraction = importListXml(runner, emulator, state, progress, build.run, build.info,
+                                         shards > 0 ? shards : defaultShards());
     } else {
         exec::ProgressObserver reading(progress, [](QByteArrayView line) { return line.startsWith("game ("); });
         build.run = runner.run(emulator.listing(), &reading);

@@ -47,7 +47,9 @@ struct CatalogueBuild {
     Extraction extraction;
     CatalogueInfo info; // as written beside the catalogue
 };
+// Today's listing comes from several emulator runs at once, shards of them (0: as many as this
+// machine runs faster, defaultShards()).
 CatalogueBuild buildCatalogue(exec::CommandRunner& runner, exec::Emulator& emulator, const config::AppState& state,
-                              exec::Progress& progress);
+                              exec::Progress& progress, int shards = 0);
 
 } // namespace catalogue

@@ -272,6 +272,17 @@ void ListXmlImport::endElement() {
     m_machine.reset();
 }
 
+void ListXmlImport::merge(const QList<ListXmlImport*>& parts) {
+    for (ListXmlImport* part : parts) {
+        m_games.append(std::move(part->m_games));
+        m_neoGeoParents.unite(part->m_neoGeoParents);
+        m_romless.unite(part->m_romless);
+    }
+    // The emulator lists its machines by name; a clone's Neo-Geo parent may be in another part.
+    std::stable_sort(m_games.begin(), m_games.end(),
+                     [](const GameRecord& a, const GameRecord& b) { return a.romName() < b.romName(); });
+}
+
 bool ListXmlImport::isNeoGeo(const GameRecord& game) const {
     return m_neoGeoParents.contains(game.romName()) || (game.isClone() && m_neoGeoParents.contains(game.parentName()));
 }

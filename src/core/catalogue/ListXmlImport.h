@@ -24,6 +24,10 @@ public:
     // The document has ended: false when it was not well-formed or was cut short.
     bool finish();
 
+    // Takes the games of imports of one emulator made at once over disjoint names (each import
+    // finished), in name order, as one whole run lists its machines.
+    void merge(const QList<ListXmlImport*>& parts);
+
     // What was wrong with the document, and where.
     QString errorText() const { return m_error; }
     int games() const { return int(m_games.size()); }

@@ -110,59 +110,96 @@ void setUpChild(QProcess& process, const Command& command, OutputRoute route, in
 
 ChildEnd runChild(QProcess& process, RunObserver* observer, const std::function<void()>& started,
                   const std::function<void()>& processOutput) {
-    ChildEnd end;
+    return runChildren(
+               {&process}, observer,
+               [&](size_t) {
+                   if (started)
+                       started();
+               },
+               [&](size_t) {
+                   if (processOutput)
+                       processOutput();
+               })
+        .front();
+}
+
+std::vector<ChildEnd> runChildren(const std::vector<QProcess*>& processes, RunObserver* observer,
+                                  const std::function<void(size_t)>& started,
+                                  const std::function<void(size_t)>& processOutput) {
+    std::vector<ChildEnd> ends(processes.size());
     if (g_stopping) {
-        end.started = false;
-        end.cancelled = true;
-        return end;
+        for (ChildEnd& end : ends) {
+            end.started = false;
+            end.cancelled = true;
+        }
+        return ends;
     }
     QEventLoop loop;
-    bool ended = false;
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&] {
-        if (processOutput)
-            processOutput();
-    });
-    QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&] {
-        // Only the end matters: keep the last few lines, however much is written.
-        end.errors += process.readAllStandardError();
-        if (end.errors.size() > 4096)
-            end.errors = end.errors.right(2048);
-    });
-    QObject::connect(&process, &QProcess::finished, &loop, [&] { ended = true; });
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            end.started = false;
-            ended = true;
-        }
-    });
-    // Cancel asks the program to end, and ends it if it has not within two seconds.
+    size_t running = 0;
+    bool cancelled = false;
+    // Cancel asks the programs to end, and ends them if they have not within two seconds.
     QTimer kill;
     kill.setSingleShot(true);
     kill.setInterval(2000);
-    QObject::connect(&kill, &QTimer::timeout, &process, &QProcess::kill);
+    for (size_t which = 0; which < processes.size(); ++which) {
+        QProcess& process = *processes[which];
+        ChildEnd& end = ends[which];
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, [&processOutput, which] {
+            if (processOutput)
+                processOutput(which);
+        });
+        QObject::connect(&process, &QProcess::readyReadStandardError, &process, [&end, &process] {
+            // Only the end matters: keep the last few lines, however much is written.
+            end.errors += process.readAllStandardError();
+            if (end.errors.size() > 4096)
+                end.errors = end.errors.right(2048);
+        });
+        QObject::connect(&process, &QProcess::finished, &loop, [&running] { --running; });
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart && end.started) {
+                end.started = false;
+                --running;
+            }
+        });
+        QObject::connect(&kill, &QTimer::timeout, &process, &QProcess::kill);
+    }
     QTimer ticks;
     ticks.setInterval(40);
     QObject::connect(&ticks, &QTimer::timeout, &loop, [&] {
         if (observer)
             observer->tick();
-        if (!end.cancelled && (g_stopping || (observer && observer->cancelRequested()))) {
-            end.cancelled = true;
-            process.terminate();
+        if (!cancelled && (g_stopping || (observer && observer->cancelRequested()))) {
+            cancelled = true;
+            for (size_t which = 0; which < processes.size(); ++which) {
+                ends[which].cancelled = true;
+                processes[which]->terminate();
+            }
             kill.start();
         }
     });
-    process.start();
-    if (started)
-        started();
-    if (process.state() != QProcess::NotRunning) {
+    for (size_t which = 0; which < processes.size(); ++which) {
+        ++running;
+        processes[which]->start();
+        if (started)
+            started(which);
+        if (processes[which]->state() == QProcess::NotRunning && ends[which].started) {
+            // Ended (or failed) before the loop could hear it.
+            if (processes[which]->error() == QProcess::FailedToStart)
+                ends[which].started = false;
+            --running;
+            processes[which]->disconnect(&loop);
+        }
+    }
+    if (running > 0) {
         ticks.start();
         // The observer's window may take input (and keeps it from the rest by being modal).
         const InputDrop dropped([observer] { return observer && observer->takesInput(); });
-        while (!ended)
+        while (running > 0)
             loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
-    end.errors += process.readAllStandardError();
-    return end;
+    for (size_t which = 0; which < processes.size(); ++which)
+        ends[which].errors += processes[which]->readAllStandardError();
+    return ends;
 }
 
 } // namespace exec

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QProcess;
 
@@ -38,6 +39,11 @@ struct ChildEnd {
 // be); processOutput takes output that arrives through QProcess's own channel.
 ChildEnd runChild(QProcess& process, RunObserver* observer, const std::function<void()>& started,
                   const std::function<void()>& processOutput);
+// The same for several processes at once, until every one has ended; Cancel ends them all.
+// started and processOutput are told which process.
+std::vector<ChildEnd> runChildren(const std::vector<QProcess*>& processes, RunObserver* observer,
+                                  const std::function<void(size_t)>& started,
+                                  const std::function<void(size_t)>& processOutput);
 
 // While it lives, the user's input (keys, clicks, wheel, touch) is dropped, unless takesInput
 // says that a window that takes it shows (the wait window's Cancel): it is never delivered

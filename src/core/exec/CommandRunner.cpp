@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #ifndef Q_OS_WIN
@@ -116,6 +117,60 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     const QList<QByteArray> lines = end.errors.trimmed().split('\n');
     result.lastErrorLine = QString::fromLocal8Bit(lines.last()).trimmed();
     return result;
+}
+
+QList<RunResult> CommandRunner::runAll(const QList<Command>& commands, const QList<RunObserver*>& observers) {
+    QList<RunResult> results(commands.size());
+    for (qsizetype which = 0; which < commands.size(); ++which) {
+        if (const std::error_code error = enterable(commands[which].workingDirectory)) {
+            results[which] = isDeviceFault(error)
+                                 ? RunResult{RunResult::Status::DriveFault, 0, {}, {}, false}
+                                 : RunResult{RunResult::Status::NoDirectory, 0, describe(error), {}, false};
+            return results;
+        }
+    }
+    std::vector<std::unique_ptr<QProcess>> processes;
+    std::vector<std::unique_ptr<OutputPipe>> pipes;
+    std::vector<QProcess*> started;
+    for (qsizetype which = 0; which < commands.size(); ++which) {
+        RunObserver* observer = observers.value(which);
+        pipes.push_back(std::make_unique<OutputPipe>([observer](QByteArrayView data) {
+            if (observer)
+                observer->output(data);
+        }));
+        processes.push_back(std::make_unique<QProcess>());
+        const bool piped = pipes.back()->isOpen();
+        setUpChild(*processes.back(), commands[which], piped ? OutputRoute::Pipe : OutputRoute::Process,
+                   pipes.back()->writeEnd());
+        started.push_back(processes.back().get());
+    }
+    const std::vector<ChildEnd> ends = runChildren(
+        started, observers.value(0), [&](size_t which) { pipes[which]->start(); },
+        [&](size_t which) {
+            if (!pipes[which]->isOpen())
+                if (RunObserver* observer = observers.value(qsizetype(which)))
+                    observer->output(processes[which]->readAllStandardOutput());
+        });
+    for (size_t which = 0; which < processes.size(); ++which) {
+        const ChildEnd& end = ends[which];
+        QProcess& process = *processes[which];
+        if (end.cancelled)
+            pipes[which]->abandon();
+        pipes[which]->finish();
+        if (RunObserver* observer = observers.value(qsizetype(which)); observer && !pipes[which]->isOpen())
+            observer->output(process.readAllStandardOutput());
+        RunResult& result = results[qsizetype(which)];
+        if (!end.started)
+            result.status = end.cancelled ? RunResult::Status::Cancelled : RunResult::Status::NotStarted;
+        else if (end.cancelled)
+            result.status = RunResult::Status::Cancelled;
+        else if (process.exitStatus() != QProcess::NormalExit)
+            result.status = RunResult::Status::Crashed;
+        if (result.status == RunResult::Status::Finished)
+            result.exitCode = process.exitCode();
+        result.lastErrorLine = QString::fromLocal8Bit(end.errors.trimmed().split('\n').last()).trimmed();
+    }
+    return results;
 }
 
 std::optional<QByteArray> outputOf(CommandRunner& runner, const Command& command) {

@@ -3,6 +3,7 @@
 #include "core/exec/Command.h"
 
 #include <QByteArrayView>
+#include <QList>
 
 #include <optional>
 
@@ -50,6 +51,9 @@ public:
     // (not when it was cancelled or the program died); an observer, when given, hears the output
     // as it arrives too.
     RunResult run(const Command& command, RunObserver* observer = nullptr);
+    // Runs the commands at once, each writing to its own observer (not to files), and waits for
+    // all of them. The first observer is ticked and asked for Cancel, which ends them all.
+    QList<RunResult> runAll(const QList<Command>& commands, const QList<RunObserver*>& observers);
 };
 
 // What a short run wrote on standard output; nothing unless it finished well.

@@ -264,6 +264,10 @@ Command Emulator::listing() const {
     return run({QStringLiteral("-listxml"), QStringLiteral("-nodtd")}, QString());
 }
 
+Command Emulator::listing(const QStringList& patterns) const {
+    return run(QStringList{QStringLiteral("-listxml"), QStringLiteral("-nodtd")} + patterns, QString());
+}
+
 Command Emulator::verifyRoms(const QString& game) const {
     return forGame(game, withDirectories(run({game, QStringLiteral("-verifyroms")}, QStringLiteral("temp1.txt"))));
 }

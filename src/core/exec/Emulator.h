@@ -78,6 +78,8 @@ public:
     ListingFormat listingFormat() const;
     // The full game information: into listinfo.txt, or to be read as it is written.
     Command listing() const;
+    // Today's listing of the machines whose names match the patterns ("a*", "b*" ...).
+    Command listing(const QStringList& patterns) const;
 
     // The four questions of a single-game audit, in the order they are run, into temp1.txt to
     // temp4.txt.

@@ -1,4 +1,5 @@
 #include "core/catalogue/GameInfo.h"
+#include "core/catalogue/ListXmlBuild.h"
 
 #include "support/RecordedProgress.h"
 #include "support/TableRows.h"
@@ -173,8 +174,62 @@ private slots:
         const std::optional<catalogue::CatalogueInfo> info = catalogue::readCatalogueInfo(state.catalogueInfoPath());
         QVERIFY(info && info->interface == exec::Interface::Today && info->neoGeoFrom > 0);
         QCOMPARE(*info, build.info);
-        QVERIFY(catalogue.split('\n').value(info->neoGeoFrom).startsWith("\"NAM-1975"));
+        // The run begins with the Neo-Geo game first by name, as the emulator lists its machines.
+        QVERIFY(catalogue.split('\n').value(info->neoGeoFrom).contains("\"blazkick\""));
         QVERIFY(!QFile::exists(state.listingPath()));
+    }
+
+    // Several listing runs at once give the catalogue, facts and information of one whole run,
+    // byte for byte, however many; one of them failing keeps the former catalogue.
+    void shards() {
+        TestSandbox sandbox;
+        const config::AppState& state = sandbox.state();
+        writeFile(sandbox.mamePath() + "standin-today", "");
+        exec::CommandRunner runner;
+        const auto files = [&] {
+            return QByteArrayList{readFile(state.cataloguePath()), readFile(state.gameFactsPath()),
+                                  readFile(state.catalogueInfoPath())};
+        };
+        QByteArrayList whole;
+        for (int shards : {1, 2, 3, 40}) {
+            if (shards == 3)
+                QFile::remove(state.cataloguePath()); // no former catalogue to balance by
+            RecordedProgress progress;
+            exec::Emulator emulator(state);
+            const catalogue::CatalogueBuild build =
+                catalogue::buildCatalogue(runner, emulator, state, progress, shards);
+            QCOMPARE(build.extraction.outcome, Outcome::Written);
+            if (whole.isEmpty())
+                whole = files();
+            QVERIFY2(files() == whole, qPrintable(QString::number(shards)));
+        }
+        const QStringList last = catalogue::shardPatterns(3, catalogue::nameStartCounts(state.cataloguePath())).last();
+        writeFile(sandbox.mamePath() + "standin-control.txt", "-listxml@" + last.last().toLatin1() + " die\n");
+        RecordedProgress progress;
+        exec::Emulator emulator(state);
+        QCOMPARE(catalogue::buildCatalogue(runner, emulator, state, progress, 3).extraction.outcome,
+                 Outcome::EmulatorFailed);
+        QVERIFY(files() == whole);
+    }
+
+    // Every name is asked for once, in order, in runs of about equal weight; a first character
+    // too large for one run is split by the second.
+    void shardPatterns() {
+        const QHash<QString, qint64> counts{{"a", 50}, {"aa", 30}, {"ab", 20}, {"b", 50}, {"ba", 50}};
+        const QList<QStringList> two = catalogue::shardPatterns(2, counts);
+        QCOMPARE(two.size(), 2);
+        QCOMPARE(two[0].first(), QStringLiteral("0*"));
+        QCOMPARE(two[1].first(), QStringLiteral("ba*"));
+        QCOMPARE(two[1].last(), QStringLiteral("z*"));
+        QCOMPARE(two[0].size() + two[1].size(), 35 + 2 * 38);
+        for (int shards : {1, 2, 8, 100}) {
+            QStringList all;
+            for (const QStringList& each : catalogue::shardPatterns(shards))
+                all += each;
+            QCOMPARE(all.size(), QSet<QString>(all.cbegin(), all.cend()).size());
+            QVERIFY(all.contains("m*") != all.contains("m") && all.contains("z*") && all.contains("0*") &&
+                    all.contains("_*"));
+        }
     }
 };
 
