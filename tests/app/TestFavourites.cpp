@@ -49,6 +49,7 @@ private slots:
     // The Filters menu and its button add the term they show and take it away again; what the
     // catalogue cannot answer is said under the box.
     void filtersMenu() {
+        writeFile(s().sandbox.appPath() + "catver.ini", "[Category]\r\ngalx=Shooter / Space\r\nzoom=Driving\r\n");
         QVERIFY(s().startWith("RetroP", "GameView=All Games"));
         auto* box = s().child<QLineEdit>("searchEdit");
         auto* menu = s().child<QMenu>("filtersMenu");
@@ -70,6 +71,14 @@ private slots:
         QVERIFY(problem->isVisible());
         QCOMPARE(problem->text(), QStringLiteral("players: is not known for this emulator"));
         QCOMPARE(s().shownRoms("allList"), QStringLiteral("galx galxb"));
+
+        // The genre list users keep, found in Marqueon's own folder.
+        box->clear();
+        s().type("genre:shooter");
+        QVERIFY(!problem->isVisible());
+        QCOMPARE(s().shownRoms("allList"), QStringLiteral("galx"));
+        QCOMPARE(s().shownText("allList", "galx", catalogue::GameListModel::GenreColumn),
+                 QStringLiteral("Shooter / Space"));
     }
 
     // A game played to its end is counted, timed and dated; the columns are there for the

@@ -1,6 +1,7 @@
 #include "core/catalogue/CatalogueInfo.h"
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameInfo.h"
+#include "core/catalogue/MameFavourites.h"
 #include "support/RecordedProgress.h"
 #include "support/Session.h"
 #include "support/TableRows.h"
@@ -246,6 +247,27 @@ private slots:
                          qPrintable(arguments.join(u' ')));
             QFile::remove(s().sandbox.home() + "/.mame/pong.ini");
         }
+    }
+
+    // Favourites go to the emulator's favorites.ini as its own menu writes them.
+    void favouritesForTheEmulator() {
+        for (const char* rom : {"pacman", "pong"}) {
+            s().child<QLineEdit>("searchEdit")->clear();
+            s().select(rom);
+            s().trigger("favouriteAction");
+        }
+        const QString file = s().sandbox.home() + "/ui/favorites.ini";
+        s().dialogs.files << file;
+        s().trigger("exportFavouritesAction");
+        QCOMPARE(s().dialogs.texts().last(), "2 favourites were added to " + file + ".");
+        const QByteArray written = readFile(file);
+        QVERIFY2(written.startsWith("[ROOT_FOLDER]\n[Favorite]\n\n") &&
+                     written.contains("\npacman\nPac-Man (Midway)\n\n1980\nNamco (Midway license)\n0\n\npacman\n"
+                                      "\n\n\n1\n\n\n\n0\n"),
+                 written.constData());
+        const auto entries = catalogue::readMameFavourites(written);
+        QVERIFY(entries && entries->size() == 2);
+        QCOMPARE(QStringList({entries->at(0).machine(), entries->at(1).machine()}), QStringList({"pacman", "pong"}));
     }
 
     // Pong played to its end above is in the history; the emulator's timer plugin keeps counts of
