@@ -72,7 +72,7 @@ QList<QStringList> shardPatterns(int shards, const QHash<QString, qint64>& count
     shards = std::max(shards, 1);
     QList<Unit> units;
     for (qsizetype at = 0; at < starts.size(); ++at) {
-        const QString first(QChar(starts[at]));
+        const QString first{QChar(starts[at])};
         const qint64 weight = weightOf(at);
         if (shards == 1 || weight * shards * 2 <= total) {
             units.append({first + u'*', weight});

@@ -60,6 +60,19 @@ std::error_code enterable(const QString& directory) {
     return {};
 }
 
+// How the child ended, as the result tells it.
+void tellEnd(RunResult& result, const ChildEnd& end, const QProcess& process) {
+    if (!end.started)
+        result.status = end.cancelled ? RunResult::Status::Cancelled : RunResult::Status::NotStarted;
+    else if (end.cancelled)
+        result.status = RunResult::Status::Cancelled;
+    else if (process.exitStatus() != QProcess::NormalExit)
+        result.status = RunResult::Status::Crashed;
+    if (result.status == RunResult::Status::Finished)
+        result.exitCode = process.exitCode();
+    result.lastErrorLine = QString::fromLocal8Bit(end.errors.trimmed().split('\n').last()).trimmed();
+}
+
 } // namespace
 
 RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
@@ -106,16 +119,7 @@ RunResult CommandRunner::run(const Command& command, RunObserver* observer) {
     RunResult result;
     if (toFile && !end.cancelled && (!end.started || process.exitStatus() == QProcess::NormalExit))
         result.outputUnwritable = !output.commit();
-    if (!end.started)
-        result.status = end.cancelled ? RunResult::Status::Cancelled : RunResult::Status::NotStarted;
-    else if (end.cancelled)
-        result.status = RunResult::Status::Cancelled;
-    else if (process.exitStatus() != QProcess::NormalExit)
-        result.status = RunResult::Status::Crashed;
-    if (result.status == RunResult::Status::Finished)
-        result.exitCode = process.exitCode();
-    const QList<QByteArray> lines = end.errors.trimmed().split('\n');
-    result.lastErrorLine = QString::fromLocal8Bit(lines.last()).trimmed();
+    tellEnd(result, end, process);
     return result;
 }
 
@@ -159,16 +163,7 @@ QList<RunResult> CommandRunner::runAll(const QList<Command>& commands, const QLi
         pipes[which]->finish();
         if (RunObserver* observer = observers.value(qsizetype(which)); observer && !pipes[which]->isOpen())
             observer->output(process.readAllStandardOutput());
-        RunResult& result = results[qsizetype(which)];
-        if (!end.started)
-            result.status = end.cancelled ? RunResult::Status::Cancelled : RunResult::Status::NotStarted;
-        else if (end.cancelled)
-            result.status = RunResult::Status::Cancelled;
-        else if (process.exitStatus() != QProcess::NormalExit)
-            result.status = RunResult::Status::Crashed;
-        if (result.status == RunResult::Status::Finished)
-            result.exitCode = process.exitCode();
-        result.lastErrorLine = QString::fromLocal8Bit(end.errors.trimmed().split('\n').last()).trimmed();
+        tellEnd(results[qsizetype(which)], end, process);
     }
     return results;
 }
