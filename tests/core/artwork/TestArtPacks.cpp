@@ -26,9 +26,9 @@ QByteArray makePack(bool zip, bool stored, const QStringList& entries) {
     if (stored)
         archive_write_set_options(writer, "zip:compression=store");
     archive_write_open_memory(writer, pack.data(), size_t(pack.size()), &used);
-    for (const QString& spec : entries) {
-        const QByteArray name = spec.section(u'=', 0, 0).remove(u'!').toUtf8(),
-                         data = picture(spec.section(u'=', 1).toUtf8());
+    for (const QString& layout : entries) {
+        const QByteArray name = layout.section(u'=', 0, 0).remove(u'!').toUtf8(),
+                         data = picture(layout.section(u'=', 1).toUtf8());
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, name.constData());
         archive_entry_set_filetype(entry, AE_IFREG);
@@ -41,10 +41,10 @@ QByteArray makePack(bool zip, bool stored, const QStringList& entries) {
     archive_write_close(writer);
     archive_write_free(writer);
     pack.truncate(qsizetype(used));
-    for (const QString& spec : entries) {
-        if (!spec.startsWith(u'!'))
+    for (const QString& layout : entries) {
+        if (!layout.startsWith(u'!'))
             continue;
-        const QByteArray name = spec.section(u'=', 0, 0).mid(1).toUtf8();
+        const QByteArray name = layout.section(u'=', 0, 0).mid(1).toUtf8();
         const qsizetype at = pack.indexOf(name); // the local header's name comes first
         const qsizetype data = at + name.size() + uchar(pack[at - 2]) + 256 * uchar(pack[at - 1]);
         pack[data + 3] = char(pack[data + 3] ^ 0x5a);
@@ -54,18 +54,18 @@ QByteArray makePack(bool zip, bool stored, const QStringList& entries) {
 
 // Lays out a file from "path=mark", "path=<fifo>", or a pack "snap.zip{name=mark,...}", with
 // "#stored" after the pack's name for a zip without compression and "<cut>" at the end for half of it.
-void lay(const QString& folder, const QString& spec) {
-    const QString path = folder + u'/' + spec.section(QRegularExpression("[={#]"), 0, 0);
+void lay(const QString& folder, const QString& layout) {
+    const QString path = folder + u'/' + layout.section(QRegularExpression("[={#]"), 0, 0);
     QDir().mkpath(QFileInfo(path).path());
-    if (spec.endsWith(u"=<fifo>")) {
+    if (layout.endsWith(u"=<fifo>")) {
         QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    } else if (spec.contains(u'{')) {
-        const QStringList entries = spec.section(u'{', 1).section(u'}', 0, 0).split(u',');
-        QByteArray pack = makePack(path.endsWith(u".zip"), spec.contains(u"#stored"), entries);
-        writeFile(path, spec.endsWith(u"<cut>") ? pack.left(pack.size() / 2) : pack);
+    } else if (layout.contains(u'{')) {
+        const QStringList entries = layout.section(u'{', 1).section(u'}', 0, 0).split(u',');
+        QByteArray pack = makePack(path.endsWith(u".zip"), layout.contains(u"#stored"), entries);
+        writeFile(path, layout.endsWith(u"<cut>") ? pack.left(pack.size() / 2) : pack);
     } else {
-        writeFile(path, spec.endsWith(u"=garbage") ? QByteArray("7z\xBC\xAF\x27\x1C\0\4garbage", 15)
-                                                   : picture(spec.section(u'=', 1).toUtf8()));
+        writeFile(path, layout.endsWith(u"=garbage") ? QByteArray("7z\xBC\xAF\x27\x1C\0\4garbage", 15)
+                                                     : picture(layout.section(u'=', 1).toUtf8()));
     }
 }
 
@@ -155,8 +155,8 @@ private slots:
     }
     void find() {
         QTemporaryDir dir;
-        for (const QString& spec : cell<QStringList>("files"))
-            lay(dir.path() + "/root", spec);
+        for (const QString& layout : cell<QStringList>("files"))
+            lay(dir.path() + "/root", layout);
         artwork::ArtworkLibrary library;
         artwork::ArtPlaces places{{dir.path() + "/root"}, {}};
         places.folders[int(cell<ArtKind>("kind"))] = {dir.path() + "/root/extra"};

@@ -24,8 +24,10 @@ private slots:
         };
         row("all there", D{"@", "/r/", "/n/", "/s/", "/p/"}, M, "");
         row("no MAME directory", D{"", "/r/", "/n/", "", "/p/"}, M, select("M.A.M.E."));
-        row("MAME directory without the emulator", D{"/", "/r/", "/n/", "", "/p/"}, M, "Cannot find " + config::mameFileName() + "!");
-        row("a folder named like the emulator", D{"/folder/", "/r/", "/n/", "/s/", "/p/"}, M, "Cannot find " + config::mameFileName() + "!");
+        row("MAME directory without the emulator", D{"/", "/r/", "/n/", "", "/p/"}, M,
+            "Cannot find " + config::mameFileName() + "!");
+        row("a folder named like the emulator", D{"/folder/", "/r/", "/n/", "/s/", "/p/"}, M,
+            "Cannot find " + config::mameFileName() + "!");
         row("no Retro ROMs", D{"@", "", "/n/", "", "/p/"}, DirectoryField::RetroRoms, select("Retro ROMs"));
         row("no Retro ROMs needed", D{"@", "-", "/n/", "/s/", "/p/"}, M, "");
         row("no Neo-Geo ROMs", D{"@", "/r/", "", "/s/", ""}, DirectoryField::NeoGeoRoms, select("Neo-Geo ROMs"));
