@@ -69,13 +69,15 @@ private:
     pid_t m_child = -1;
 };
 
-// The processes running the program at path.
-QList<pid_t> processesOf(const QString& path) {
+// The processes running the program at path, given the argument when there is one.
+QList<pid_t> processesOf(const QString& path, const QByteArray& argument = {}) {
     QList<pid_t> found;
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
         bool number = false;
         const pid_t pid = pid_t(entry.toInt(&number));
-        if (number && QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == path)
+        if (!number || QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() != path)
+            continue;
+        if (argument.isEmpty() || readFile(QStringLiteral("/proc/%1/cmdline").arg(pid)).split('\0').contains(argument))
             found << pid;
     }
     return found;
@@ -185,7 +187,8 @@ private slots:
         if (listed)
             QTRY_VERIFY_WITH_TIMEOUT(readFile(sandbox.state().listingPath()).contains("name"), 20000);
         else
-            QTRY_VERIFY_WITH_TIMEOUT(!processesOf(emulator).isEmpty(), 20000);
+            // Not any run of the emulator: Marqueon asks it short questions before the listing.
+            QTRY_VERIFY_WITH_TIMEOUT(!processesOf(emulator, "-listinfo").isEmpty(), 20000);
         QTest::qWait(500);
         ::kill(pid_t(marqueon.processId()), signal);
         QVERIFY(marqueon.waitForFinished(10000));
