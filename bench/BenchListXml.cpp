@@ -6,8 +6,8 @@
 #include "ListXmlGenerator.h"
 #include "Measure.h"
 
+#include "core/catalogue/CatalogueBuild.h"
 #include "core/catalogue/CatalogueLoader.h"
-#include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
 #include "core/catalogue/ListXmlBuild.h"
 #include "core/io/TextFile.h"

@@ -8,8 +8,8 @@
 
 #include "core/catalogue/CatalogueLoader.h"
 #include "core/catalogue/GameFilter.h"
-#include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
+#include "core/catalogue/ListInfoExtraction.h"
 #include "gui/catalogue/GameListView.h"
 #include "gui/common/Artwork.h"
 

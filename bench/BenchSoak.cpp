@@ -8,8 +8,8 @@
 #include "Measure.h"
 
 #include "core/catalogue/CatalogueLoader.h"
-#include "core/catalogue/GameInfo.h"
 #include "core/catalogue/GameListModel.h"
+#include "core/catalogue/ListInfoExtraction.h"
 #include "core/catalogue/ListXmlImport.h"
 #include "core/io/Memory.h"
 

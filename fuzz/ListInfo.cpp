@@ -1,7 +1,7 @@
 // The classic emulator's -listinfo turned into the catalogue.
 #include "FuzzSupport.h"
 
-#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/ListInfoExtraction.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QString listing = fuzz::scratchPath(QStringLiteral("listinfo.txt"));

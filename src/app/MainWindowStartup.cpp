@@ -4,7 +4,7 @@
 
 #include "app/ListController.h"
 #include "app/PanelHost.h"
-#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/CatalogueBuild.h"
 #include "core/config/OptionsFile.h"
 #include "core/config/PreferenceChanges.h"
 #include "core/maintenance/MameCfg.h"

@@ -1,6 +1,6 @@
+#include "core/catalogue/CatalogueBuild.h"
 #include "core/catalogue/CatalogueInfo.h"
 #include "core/catalogue/CatalogueLoader.h"
-#include "core/catalogue/GameInfo.h"
 #include "core/catalogue/MameFavourites.h"
 #include "support/RecordedProgress.h"
 #include "support/Session.h"

@@ -1,11 +1,20 @@
 #pragma once
 
-#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/CatalogueInfo.h"
+#include "core/catalogue/Extraction.h"
+#include "core/exec/CommandRunner.h"
 
 #include <QHash>
 #include <QStringList>
 
 #include <optional>
+
+namespace config {
+struct AppState;
+}
+namespace exec {
+class Progress;
+}
 
 namespace catalogue {
 

@@ -1,4 +1,4 @@
-#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/ListInfoExtraction.h"
 #include "core/config/OptionsFile.h"
 #include "core/exec/CommandRunner.h"
 #include "core/exec/Emulator.h"

@@ -1,4 +1,4 @@
-#include "core/catalogue/GameInfo.h"
+#include "core/catalogue/CatalogueBuild.h"
 #include "core/catalogue/ListXmlBuild.h"
 
 #include "support/RecordedProgress.h"
@@ -31,7 +31,7 @@ QByteArray entry(const QByteArray& name) {
 }
 } // namespace
 
-class TestGameInfo : public QObject {
+class TestCatalogueBuild : public QObject {
     Q_OBJECT
 private slots:
     // What the emulator lists, then the catalogue (there before when nothing is extracted; "/": a folder).
@@ -233,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameInfo)
-#include "TestGameInfo.moc"
+QTEST_GUILESS_MAIN(TestCatalogueBuild)
+#include "TestCatalogueBuild.moc"
