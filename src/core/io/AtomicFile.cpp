@@ -2,6 +2,10 @@
 
 #include <atomic>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 namespace io {
 namespace {
 
@@ -44,8 +48,16 @@ bool AtomicFile::write(QByteArrayView bytes) {
     if (m_file.write(bytes.data(), allowed) != allowed || allowed != bytes.size()) {
         m_failed = true;
         m_file.cancelWriting();
+        return false;
     }
-    return !m_failed;
+#ifdef Q_OS_LINUX
+    // A large file goes to the disk while the rest is still being made, rather than all of it
+    // at commit(), which waits until it is there.
+    if (allowed >= (1 << 18))
+        (void)::sync_file_range(m_file.handle(), m_written, allowed, SYNC_FILE_RANGE_WRITE);
+#endif
+    m_written += allowed;
+    return true;
 }
 
 bool AtomicFile::commit() {

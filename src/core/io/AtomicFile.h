@@ -32,6 +32,7 @@ public:
 
 private:
     QSaveFile m_file;
+    qint64 m_written = 0;
     bool m_failed = false;
 };
 
