@@ -1,11 +1,17 @@
 #include "core/exec/EmulatorConfig.h"
 
 #include "core/exec/CommandRunner.h"
+#include "core/io/AtomicFile.h"
 #include "core/io/MameIniFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
 
 namespace exec {
 namespace {
@@ -109,14 +115,90 @@ QStringList EmulatorConfig::uiFolders() const {
     return folders;
 }
 
+namespace {
+
+// A file as it is now: which file, its size, when it was written and when it changed (to the
+// nanosecond, so that an edit within the same second tells too); "-" when there is none.
+QByteArray fileStamp(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return path.toUtf8() + " -\n";
+    return path.toUtf8() + QStringLiteral(" %1 %2 %3.%4 %5.%6\n")
+                               .arg(status.st_ino)
+                               .arg(status.st_size)
+                               .arg(status.st_mtim.tv_sec)
+                               .arg(status.st_mtim.tv_nsec)
+                               .arg(status.st_ctim.tv_sec)
+                               .arg(status.st_ctim.tv_nsec)
+                               .toUtf8();
+}
+
+// Everything an answer depends on: the program and how it runs, the home folder, and every
+// mame.ini the emulator may read (those of its built-in ini path and of the one it answered).
+QByteArray answerKey(const Command& showConfig, const EmulatorConfig& answer) {
+    const QString home = QDir::homePath();
+    QStringList inis = EmulatorConfig::parse("inipath \"$HOME/.mame;.;ini\"", home, showConfig.workingDirectory)
+                           .paths(QStringLiteral("inipath"));
+    inis += answer.paths(QStringLiteral("inipath"));
+    inis.removeDuplicates();
+    QByteArray key = fileStamp(showConfig.program);
+    key += showConfig.arguments.join(QChar(0x1f)).toUtf8() + '\n' + showConfig.workingDirectory.toUtf8() + '\n' +
+           home.toUtf8() + '\n';
+    for (const QString& folder : std::as_const(inis))
+        key += fileStamp(QDir(folder).filePath(QStringLiteral("mame.ini")));
+    return key;
+}
+
+// Where the last answer of this program is kept (the emulator takes a quarter of a second to
+// start, which every start of Marqueon would wait for); empty when there is no cache folder.
+QString answerFile(const Command& showConfig) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (folder.isEmpty())
+        return QString();
+    const QByteArray which = QCryptographicHash::hash(
+        (showConfig.program + QChar(0) + showConfig.workingDirectory).toUtf8(), QCryptographicHash::Sha1);
+    return folder + QStringLiteral("/showconfig-") + QString::fromLatin1(which.toHex().left(16)) +
+           QStringLiteral(".txt");
+}
+
+bool usable(const EmulatorConfig& config) {
+    return config.contains(QStringLiteral("inipath")) && config.contains(QStringLiteral("rompath"));
+}
+
+// The kept answer, when nothing it depends on has changed since.
+std::optional<QByteArray> keptAnswer(const QString& path, const Command& showConfig) {
+    QFile file(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray kept = file.read(1 << 20);
+    const qsizetype split = kept.indexOf("\n\n");
+    if (split < 0)
+        return std::nullopt;
+    const QByteArray output = kept.mid(split + 2);
+    const EmulatorConfig config = EmulatorConfig::parse(output, QDir::homePath(), showConfig.workingDirectory);
+    if (!usable(config) || answerKey(showConfig, config) != kept.left(split + 1))
+        return std::nullopt;
+    return output;
+}
+
+} // namespace
+
 std::optional<EmulatorConfig> readEmulatorConfig(CommandRunner& runner, const Command& showConfig) {
-    const std::optional<QByteArray> output = outputOf(runner, showConfig);
+    const QString kept = answerFile(showConfig);
+    std::optional<QByteArray> output = keptAnswer(kept, showConfig);
+    const bool fresh = !output;
+    const QByteArray program = fileStamp(showConfig.program);
+    if (fresh)
+        output = outputOf(runner, showConfig);
     if (!output)
         return std::nullopt;
     // The child inherits this process's environment, so its "$HOME" is this home.
     EmulatorConfig config = EmulatorConfig::parse(*output, QDir::homePath(), showConfig.workingDirectory);
-    if (!config.contains(QStringLiteral("inipath")) || !config.contains(QStringLiteral("rompath")))
+    if (!usable(config))
         return std::nullopt;
+    // Kept only when the program is the same after the run as before it (not replaced meanwhile).
+    if (fresh && !kept.isEmpty() && fileStamp(showConfig.program) == program && QDir().mkpath(QFileInfo(kept).path()))
+        (void)io::replaceFile(kept, answerKey(showConfig, config) + '\n' + *output);
     return config;
 }
 

@@ -1,5 +1,8 @@
+#include "core/exec/CommandRunner.h"
 #include "core/exec/Emulator.h"
+#include "core/exec/EmulatorConfig.h"
 #include "support/TableRows.h"
+#include "support/TestSandbox.h"
 
 #include <QDir>
 
@@ -112,6 +115,36 @@ private slots:
                   emulator.romSets(state.directories.neoGeoRoms).contains(rom) || emulator.needsNoRoms(rom),
               "installed");
         QCOMPARE(emulator.screenShot(rom), root.filePath("p/") + cell<QString>("shot"));
+    }
+
+    // The emulator's configuration is kept while nothing it comes from changes, so that a start
+    // need not wait for the emulator; an edited mame.ini (the same size, within the same second)
+    // or another program in its place is asked again. The stand-in fails to answer while its
+    // control file says so, which tells whether it was asked.
+    void configurationKeptWhileItsFilesStay() {
+        TestSandbox sandbox;
+        writeFile(sandbox.mamePath() + QStringLiteral("standin-today"), {});
+        const exec::Emulator today(sandbox.state(), Interface::Today);
+        exec::CommandRunner runner;
+        const QString ini = sandbox.home() + QStringLiteral("/.mame/mame.ini");
+        const QString control = sandbox.mamePath() + QStringLiteral("standin-control.txt");
+        const auto snapshots = [&] {
+            const std::optional<exec::EmulatorConfig> config = exec::readEmulatorConfig(runner, today.showConfig());
+            return config ? config->value(QStringLiteral("snapshot_directory")) : QStringLiteral("(no answer)");
+        };
+        writeFile(ini, "snapshot_directory one\n");
+        QCOMPARE(snapshots(), QStringLiteral("one"));
+        writeFile(control, "-showconfig exit 1\n");
+        QCOMPARE(snapshots(), QStringLiteral("one"));
+        writeFile(ini, "snapshot_directory two\n");
+        QCOMPARE(snapshots(), QStringLiteral("(no answer)"));
+        QFile::remove(control);
+        QCOMPARE(snapshots(), QStringLiteral("two"));
+        writeFile(control, "-showconfig exit 1\n");
+        const QString program = today.showConfig().program;
+        QVERIFY(QFile::rename(program, program + QStringLiteral(".old")) &&
+                QFile::copy(program + QStringLiteral(".old"), program));
+        QCOMPARE(snapshots(), QStringLiteral("(no answer)"));
     }
 };
 
