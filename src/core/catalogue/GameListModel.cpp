@@ -9,11 +9,14 @@ namespace {
 
 // Case-insensitive comparison with a fast path for plain ASCII, which nearly all catalogue
 // text is; anything else is left to Qt's case folding, which agrees with it on ASCII.
-int compareText(const QString& a, const QString& b) {
+int compareText(const QString& a, const QString& b, qsizetype from = 0) {
+    // Texts that recur (makers, years) are shared between records: the same text is equal.
+    if (a.constData() == b.constData() && a.size() == b.size())
+        return 0;
     const qsizetype common = qMin(a.size(), b.size());
     const char16_t* x = reinterpret_cast<const char16_t*>(a.constData());
     const char16_t* y = reinterpret_cast<const char16_t*>(b.constData());
-    for (qsizetype i = 0; i < common; ++i) {
+    for (qsizetype i = from; i < common; ++i) {
         char16_t p = x[i];
         char16_t q = y[i];
         if (p >= 0x80 || q >= 0x80)
@@ -101,22 +104,71 @@ bool GameListModel::before(const GameRecord& a, const GameRecord& b) const {
     return m_sortOrder == Qt::AscendingOrder ? order < 0 : order > 0;
 }
 
+// The first sixteen letters of a text, folded as compareText folds them, as two numbers that
+// order as the texts do whenever they differ. Inexact when a letter among them is not ASCII:
+// such a text is always compared whole.
+struct SortPrefix {
+    quint64 high = 0;
+    quint64 low = 0;
+    bool exact = true;
+};
+constexpr qsizetype SortPrefixLength = 16;
+
+SortPrefix sortPrefix(const QString& text) {
+    SortPrefix prefix;
+    const qsizetype length = qMin(text.size(), SortPrefixLength);
+    for (qsizetype i = 0; i < length; ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return {0, 0, false};
+        if (c >= u'A' && c <= u'Z')
+            c += 32;
+        (i < 8 ? prefix.high : prefix.low) |= quint64(c) << (56 - 8 * (i % 8));
+    }
+    return prefix;
+}
+
 // Sorts an order of row numbers rather than the records themselves: moving ten strings per
-// swap costs more than the comparisons. Each text is folded once, so that comparing two is a
-// plain comparison, in the order compareText gives. newRow, when given, receives each old row's
-// new place.
+// swap costs more than the comparisons. A text column compares the texts' first letters as
+// numbers, and the texts themselves only where those are the same; the other columns compare
+// keys made once. newRow, when given, receives each old row's new place.
 QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const {
     std::vector<int> rows(size_t(games.size()));
     std::iota(rows.begin(), rows.end(), 0);
-    std::vector<QString> keys;
-    keys.reserve(rows.size());
-    for (const GameRecord& game : std::as_const(games))
-        keys.push_back(sortKey(game, m_sortColumn));
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-        const int order = QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseSensitive);
+    const auto ordered = [ascending](int order) {
         return ascending ? order < 0 : order > 0;
-    });
+    };
+    if (m_sortColumn <= GenreColumn) {
+        const int column = m_sortColumn;
+        const auto textOf = [column](const GameRecord& game) -> const QString& {
+            return column < GameRecord::FieldCount ? game.fields[column] : game.facts.genre;
+        };
+        std::vector<SortPrefix> prefixes;
+        prefixes.reserve(rows.size());
+        for (const GameRecord& game : std::as_const(games))
+            prefixes.push_back(sortPrefix(textOf(game)));
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            const SortPrefix& p = prefixes[size_t(a)];
+            const SortPrefix& q = prefixes[size_t(b)];
+            if (p.exact && q.exact) {
+                if (p.high != q.high || p.low != q.low) {
+                    const bool less = p.high != q.high ? p.high < q.high : p.low < q.low;
+                    return ascending ? less : !less;
+                }
+                return ordered(compareText(textOf(games.at(a)), textOf(games.at(b)), SortPrefixLength));
+            }
+            return ordered(compareText(textOf(games.at(a)), textOf(games.at(b))));
+        });
+    } else {
+        std::vector<QString> keys;
+        keys.reserve(rows.size());
+        for (const GameRecord& game : std::as_const(games))
+            keys.push_back(sortKey(game, m_sortColumn));
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+            return ordered(QString::compare(keys[size_t(a)], keys[size_t(b)], Qt::CaseSensitive));
+        });
+    }
     QList<GameRecord> sorted;
     sorted.reserve(games.size());
     if (newRow)
