@@ -73,7 +73,7 @@ QList<catalogue::GameRecord> withFacts(QList<catalogue::GameRecord> games) {
     for (GameRecord& game : games) {
         game[GameRecord::DriverStatus] = QLatin1String(statuses[random.bounded(int(std::size(statuses)))]);
         game.settle();
-        GameFacts& facts = game.facts;
+        GameFacts& facts = game.facts();
         facts.detailed = true;
         facts.emulation = game.driver();
         facts.saveState = random.bounded(2) == 0;
@@ -209,7 +209,7 @@ int main(int argc, char** argv) {
         const catalogue::GameRecord& game = view.games()->game(row);
         QByteArray text;
         catalogue::appendSearchText(text, game);
-        expected += game.driver() == catalogue::Support::Good && game.facts.players >= 2 && !game.isClone() &&
+        expected += game.driver() == catalogue::Support::Good && game.facts().players >= 2 && !game.isClone() &&
                     catalogue::matches(text, words);
     }
     if (view.shownCount() != expected || expected == 0 || !view.games()->searchProblem().isEmpty()) {

@@ -36,7 +36,7 @@ public:
             return;
         if (m_byName) {
             if (const auto found = m_byName->constFind(game.romName()); found != m_byName->cend())
-                game.facts = *found;
+                game.facts() = *found;
             return;
         }
         QByteArrayView line;
@@ -44,7 +44,7 @@ public:
         if (m_file.next(line))
             read = parseFactsLine(line);
         if (read && read->romName == game.romName()) {
-            game.facts = read->facts;
+            game.facts() = read->facts;
             return;
         }
         m_byName.emplace();
@@ -101,18 +101,18 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
             continue;
         }
         facts.attach(*game);
-        lists.abilities.details = lists.abilities.details || game->facts.detailed;
+        lists.abilities.details = lists.abilities.details || game->facts().detailed;
         if (settings.community) {
             if (const auto genre = settings.community->genres.constFind(game->romName());
                 genre != settings.community->genres.cend()) {
-                game->facts.genre = genre->genre;
-                game->facts.mature = genre->mature;
+                game->facts().genre = genre->genre;
+                game->facts().mature = genre->mature;
             }
             if (const auto players = settings.community->players.constFind(game->romName());
                 players != settings.community->players.cend())
-                game->facts.players = quint8(std::clamp(*players, 0, 255));
+                game->facts().players = quint8(std::clamp(*players, 0, 255));
         }
-        if (settings.hideMature && game->facts.mature)
+        if (settings.hideMature && game->facts().mature)
             continue;
         const bool boundary =
             settings.neoGeoFrom >= 0 ? position == settings.neoGeoFrom : game->description() == NeoGeoBoundary;
@@ -194,7 +194,7 @@ std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
                 text.chop(1);
         }
         const bool unique = i == GameRecord::Description || i == GameRecord::RomName;
-        record.fields[i] = unique ? latin1(text) : shared(i, text);
+        record[GameRecord::Field(i)] = unique ? latin1(text) : shared(i, text);
         const bool last = i == GameRecord::FieldCount - 1;
         if (last != (end < 0))
             return std::nullopt;

@@ -66,9 +66,9 @@ QString number(qint64 value) {
 
 QString GameListModel::text(const GameRecord& game, int column) const {
     if (column < GameRecord::FieldCount)
-        return game.fields[column];
+        return game.field(column);
     if (column == GenreColumn)
-        return game.facts.genre;
+        return game.facts().genre;
     const PlayRecord plays = m_marks ? m_marks->plays(game.romName()) : PlayRecord();
     switch (column) {
     case LastPlayedColumn:
@@ -99,7 +99,7 @@ QString GameListModel::sortKey(const GameRecord& game, int column) const {
 
 bool GameListModel::before(const GameRecord& a, const GameRecord& b) const {
     const int order = m_sortColumn < GameRecord::FieldCount
-                          ? compareText(a.fields[m_sortColumn], b.fields[m_sortColumn])
+                          ? compareText(a.field(m_sortColumn), b.field(m_sortColumn))
                           : QString::compare(sortKey(a, m_sortColumn), sortKey(b, m_sortColumn));
     return m_sortOrder == Qt::AscendingOrder ? order < 0 : order > 0;
 }
@@ -142,7 +142,7 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
     if (m_sortColumn <= GenreColumn) {
         const int column = m_sortColumn;
         const auto textOf = [column](const GameRecord& game) -> const QString& {
-            return column < GameRecord::FieldCount ? game.fields[column] : game.facts.genre;
+            return column < GameRecord::FieldCount ? game.field(column) : game.facts().genre;
         };
         std::vector<SortPrefix> prefixes;
         prefixes.reserve(rows.size());
@@ -237,8 +237,8 @@ void GameListModel::appendTexts(const GameRecord& game) {
     const qsizetype start = m_texts.size();
     appendSearchText(m_texts, game);
     const qsizetype words = m_texts.size() - start;
-    if (!game.facts.genre.isEmpty())
-        m_texts += searchWords(game.facts.genre).join(' ');
+    if (!game.facts().genre.isEmpty())
+        m_texts += searchWords(game.facts().genre).join(' ');
     m_spans.push_back({start, words, m_texts.size() - start - words});
 }
 

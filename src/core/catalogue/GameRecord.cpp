@@ -13,17 +13,17 @@ Support supportOf(QStringView text) {
 }
 
 void GameRecord::settle() {
-    const QString& origin = fields[Origin];
-    m_clone = origin.startsWith(QLatin1String("Clone of"));
-    m_parent = m_clone ? origin.mid(9) : QString();
-    m_vertical = fields[Display].endsWith(u'V');
-    m_vector = fields[VideoType] == u"Vector";
-    m_driver = supportOf(fields[DriverStatus]);
-    m_colour = supportOf(fields[ColorStatus]);
-    m_sound = supportOf(fields[SoundStatus]);
+    Data& data = *d;
+    data.clone = data.fields[Origin].startsWith(QLatin1String("Clone of"));
+    data.vertical = data.fields[Display].endsWith(u'V');
+    data.vector = data.fields[VideoType] == u"Vector";
+    data.driver = supportOf(data.fields[DriverStatus]);
+    data.colour = supportOf(data.fields[ColorStatus]);
+    data.sound = supportOf(data.fields[SoundStatus]);
     bool ok = false;
-    const int year = fields[Year].size() == 4 ? fields[Year].toInt(&ok) : 0;
-    m_year = ok && year > 0 ? quint16(year) : 0;
+    const QString& year = data.fields[Year];
+    const int value = year.size() == 4 ? year.toInt(&ok) : 0;
+    data.year = ok && value > 0 ? quint16(value) : 0;
 }
 
 const std::array<QString, GameRecord::FieldCount>& columnHeadings() {

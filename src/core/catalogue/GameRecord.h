@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSharedData>
 #include <QString>
 
 #include <array>
@@ -51,8 +52,11 @@ struct GameFacts {
 };
 
 // One catalogue line and one list row: ten text fields in file and column order, and what the
-// code asks of them as values, worked out once when the fields are set (settle()).
-struct GameRecord {
+// code asks of them as values, worked out once when the fields are set (settle()). A record is
+// shared, not copied, between the lists that show it: a copy costs a pointer until one of them
+// changes it.
+class GameRecord {
+public:
     enum Field {
         Description,
         Year,
@@ -67,39 +71,46 @@ struct GameRecord {
     };
     static constexpr int FieldCount = 10;
 
-    std::array<QString, FieldCount> fields;
-    GameFacts facts;
+    QString& operator[](Field field) { return d->fields[field]; }
+    const QString& operator[](Field field) const { return d->fields[field]; }
+    const QString& field(int column) const { return d->fields[size_t(column)]; }
+    const std::array<QString, FieldCount>& fields() const { return d->fields; }
+    GameFacts& facts() { return d->facts; }
+    const GameFacts& facts() const { return d->facts; }
 
-    QString& operator[](Field field) { return fields[field]; }
-    const QString& operator[](Field field) const { return fields[field]; }
-
-    const QString& description() const { return fields[Description]; }
-    const QString& origin() const { return fields[Origin]; }
-    const QString& romName() const { return fields[RomName]; }
+    const QString& description() const { return d->fields[Description]; }
+    const QString& origin() const { return d->fields[Origin]; }
+    const QString& romName() const { return d->fields[RomName]; }
 
     // The typed values, from the fields: "Clone of <parent>" marks a clone, a display ending in
     // "V" stands on its side, "Vector" draws lines, a year is four digits.
     void settle();
-    bool isClone() const { return m_clone; }
-    const QString& parentName() const { return m_parent; }
-    bool isVertical() const { return m_vertical; }
-    bool isVector() const { return m_vector; }
-    Support driver() const { return m_driver; }
-    Support colour() const { return m_colour; }
-    Support sound() const { return m_sound; }
-    int year() const { return m_year; } // 0 when not known ("198?")
+    bool isClone() const { return d->clone; }
+    QString parentName() const { return d->clone ? origin().mid(9) : QString(); }
+    bool isVertical() const { return d->vertical; }
+    bool isVector() const { return d->vector; }
+    Support driver() const { return d->driver; }
+    Support colour() const { return d->colour; }
+    Support sound() const { return d->sound; }
+    int year() const { return d->year; } // 0 when not known ("198?")
 
-    bool operator==(const GameRecord& other) const { return fields == other.fields && facts == other.facts; }
+    bool operator==(const GameRecord& other) const {
+        return d == other.d || (d->fields == other.d->fields && d->facts == other.d->facts);
+    }
 
 private:
-    QString m_parent;
-    quint16 m_year = 0;
-    Support m_driver = Support::Unknown;
-    Support m_colour = Support::Unknown;
-    Support m_sound = Support::Unknown;
-    bool m_clone = false;
-    bool m_vertical = false;
-    bool m_vector = false;
+    struct Data : QSharedData {
+        std::array<QString, FieldCount> fields;
+        GameFacts facts;
+        quint16 year = 0;
+        Support driver = Support::Unknown;
+        Support colour = Support::Unknown;
+        Support sound = Support::Unknown;
+        bool clone = false;
+        bool vertical = false;
+        bool vector = false;
+    };
+    QSharedDataPointer<Data> d{new Data};
 };
 
 // A status text ("Good", "Imperfect", "Preliminary") as a value.

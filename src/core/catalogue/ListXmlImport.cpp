@@ -247,7 +247,7 @@ void ListXmlImport::readDisplay(const QXmlStreamAttributes& attributes) {
 
 void ListXmlImport::endElement() {
     if (m_textField >= 0) {
-        m_machine->record.fields[m_textField] = m_text;
+        m_machine->record[GameRecord::Field(m_textField)] = m_text;
         m_textField = -1;
         return;
     }
@@ -261,8 +261,8 @@ void ListXmlImport::endElement() {
         record[GameRecord::ColorStatus] = featureWord(machine.colourFault);
         record[GameRecord::SoundStatus] = featureWord(machine.soundFault);
         record.settle();
-        record.facts = machine.facts;
-        record.facts.detailed = true;
+        record.facts() = machine.facts;
+        record.facts().detailed = true;
         if (!machine.needsFiles)
             m_romless << record.romName();
         if (machine.romOf == u"neogeo")
@@ -298,7 +298,7 @@ QByteArray ListXmlImport::catalogue() const {
             for (int field = 0; field < GameRecord::FieldCount; ++field) {
                 if (field > 0)
                     out += ',';
-                appendField(out, game.fields[field]);
+                appendField(out, game.field(field));
             }
             out += "\r\n";
         }
@@ -312,7 +312,7 @@ QByteArray ListXmlImport::facts() const {
     for (bool neoGeo : {false, true}) {
         for (const GameRecord& game : m_games) {
             if (isNeoGeo(game) == neoGeo)
-                out += factsLine(game.romName(), game.facts);
+                out += factsLine(game.romName(), game.facts());
         }
     }
     return out;

@@ -212,15 +212,15 @@ bool meets(const GameRecord& game, QByteArrayView searchText, QByteArrayView gen
     case Kind::Installed:
         return marks && marks->isInstalled(game.romName());
     case Kind::Chd:
-        return game.facts.needsChd;
+        return game.facts().needsChd;
     case Kind::Mature:
-        return game.facts.mature;
+        return game.facts().mature;
     case Kind::Players:
-        return game.facts.players > 0 && inRange(game.facts.players, term);
+        return game.facts().players > 0 && inRange(game.facts().players, term);
     case Kind::Buttons:
-        return game.facts.detailed && inRange(game.facts.buttons, term);
+        return game.facts().detailed && inRange(game.facts().buttons, term);
     case Kind::Control:
-        return (game.facts.controls & term.controls) == term.controls;
+        return (game.facts().controls & term.controls) == term.controls;
     case Kind::Year:
         return game.year() > 0 && inRange(game.year(), term);
     case Kind::Maker: {

@@ -7,7 +7,7 @@ namespace config {
 struct AppState;
 }
 namespace catalogue {
-struct GameRecord;
+class GameRecord;
 }
 
 namespace history {

@@ -6,7 +6,7 @@ class QLabel;
 
 namespace catalogue {
 class GameListModel;
-struct GameRecord;
+class GameRecord;
 } // namespace catalogue
 
 namespace gui {

@@ -37,7 +37,7 @@ private slots:
     }
     void parsesRecords() {
         const std::optional<catalogue::GameRecord> record = catalogue::RecordReader().parse(cell<QByteArray>("text"));
-        QTEST(record ? QStringList(record->fields.begin(), record->fields.end()).join(u'|') : "-", "fields");
+        QTEST(record ? QStringList(record->fields().begin(), record->fields().end()).join(u'|') : "-", "fields");
     }
     // The games of each list, and of damaged catalogues.
     void loads_data() {
@@ -142,10 +142,10 @@ private slots:
         for (const catalogue::GameRecord& game : loaded.all)
             games << QStringLiteral("%1:%2:%3%4")
                          .arg(game.romName())
-                         .arg(game.facts.players)
-                         .arg(game.facts.genre, game.facts.mature ? "!" : "");
+                         .arg(game.facts().players)
+                         .arg(game.facts().genre, game.facts().mature ? "!" : "");
         QTEST(games.join(u' '), "games");
-        QCOMPARE(loaded.all.first().facts.controls, quint32(catalogue::Joystick | catalogue::Joystick8Way));
+        QCOMPARE(loaded.all.first().facts().controls, quint32(catalogue::Joystick | catalogue::Joystick8Way));
         QVERIFY(loaded.abilities.details && loaded.abilities.genres && loaded.abilities.players);
     }
 };

@@ -29,13 +29,13 @@ QList<GameRecord> searchedGames() {
 GameRecord detailed(const char* line, quint8 players, quint8 buttons, quint32 controls, const char* genre = "",
                     bool chd = false) {
     GameRecord record = game(line);
-    record.facts.detailed = true;
-    record.facts.players = players;
-    record.facts.buttons = buttons;
-    record.facts.controls = controls;
-    record.facts.genre = QString::fromUtf8(genre);
-    record.facts.mature = record.facts.genre.contains(u"Mature");
-    record.facts.needsChd = chd;
+    record.facts().detailed = true;
+    record.facts().players = players;
+    record.facts().buttons = buttons;
+    record.facts().controls = controls;
+    record.facts().genre = QString::fromUtf8(genre);
+    record.facts().mature = record.facts().genre.contains(u"Mature");
+    record.facts().needsChd = chd;
     return record;
 }
 
