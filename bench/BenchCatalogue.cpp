@@ -138,7 +138,12 @@ int main(int argc, char** argv) {
             reading.start();
             catalogue::GameLists lists = catalogue::loadGames(config::ListChoice::All, settings, progress);
             readTimes.append(double(reading.nsecsElapsed()) / 1e6);
+            // As the window fills them: the two lists sorted as the whole list take its order.
+            QSet<QString> installedNames;
+            for (const catalogue::GameRecord& game : std::as_const(lists.installed))
+                installedNames.insert(game.romName());
             models[0]->setGames(std::move(lists.all));
+            catalogue::splitInOrder(*models[0], installedNames, lists.installed, lists.uninstalled);
             models[1]->setGames(std::move(lists.installed));
             models[2]->setGames(std::move(lists.uninstalled));
         },

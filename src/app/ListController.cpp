@@ -69,7 +69,15 @@ void ListController::setGames(catalogue::GameLists lists) {
         list(each)->games()->setSearchAbilities(lists.abilities);
         list(each)->sortBy(saved.sortKey, saved.sortOrder);
     }
-    list(GameView::All)->games()->setGames(std::move(lists.all));
+    catalogue::GameListModel* all = list(GameView::All)->games();
+    all->setGames(std::move(lists.all));
+    // Lists sorted as the whole list is take its games in its order, and need no sort of their own.
+    const auto sortedAsAll = [this](GameView view) {
+        return m_view.list(view).sortKey == m_view.list(GameView::All).sortKey &&
+               m_view.list(view).sortOrder == m_view.list(GameView::All).sortOrder;
+    };
+    if (sortedAsAll(GameView::Installed) && sortedAsAll(GameView::Uninstalled))
+        catalogue::splitInOrder(*all, m_marks.installed, lists.installed, lists.uninstalled);
     list(GameView::Installed)->games()->setGames(std::move(lists.installed));
     list(GameView::Uninstalled)->games()->setGames(std::move(lists.uninstalled));
 }

@@ -35,10 +35,29 @@ SearchWords searchWords(QStringView typed) {
 }
 
 void appendSearchText(QByteArray& texts, const GameRecord& game) {
-    for (GameRecord::Field field :
-         {GameRecord::Description, GameRecord::RomName, GameRecord::Manufacturer, GameRecord::Year}) {
-        appendFolded(texts, game[field]);
-        texts.append('\n');
+    static constexpr GameRecord::Field Searched[] = {GameRecord::Description, GameRecord::RomName,
+                                                     GameRecord::Manufacturer, GameRecord::Year};
+    // Nearly always plain ASCII: made room for once and lower-cased in place.
+    qsizetype length = 0;
+    for (GameRecord::Field field : Searched)
+        length += game[field].size() + 1;
+    const qsizetype start = texts.size();
+    texts.resize(start + length);
+    char* out = texts.data() + start;
+    for (GameRecord::Field field : Searched) {
+        for (const QChar c : game[field]) {
+            const char16_t u = c.unicode();
+            if (u >= 0x80) { // accents and the like: the careful way, for the whole text
+                texts.truncate(start);
+                for (GameRecord::Field each : Searched) {
+                    appendFolded(texts, game[each]);
+                    texts.append('\n');
+                }
+                return;
+            }
+            *out++ = char(u >= u'A' && u <= u'Z' ? u + 32 : u);
+        }
+        *out++ = '\n';
     }
 }
 

@@ -1,6 +1,8 @@
 #include "core/catalogue/GameListModel.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 #include <numeric>
 
 namespace catalogue {
@@ -117,8 +119,9 @@ constexpr qsizetype SortPrefixLength = 16;
 SortPrefix sortPrefix(const QString& text) {
     SortPrefix prefix;
     const qsizetype length = qMin(text.size(), SortPrefixLength);
+    const char16_t* letters = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < length; ++i) {
-        char16_t c = text[i].unicode();
+        char16_t c = letters[i];
         if (c >= 0x80)
             return {0, 0, false};
         if (c >= u'A' && c <= u'Z')
@@ -148,7 +151,7 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
         prefixes.reserve(rows.size());
         for (const GameRecord& game : std::as_const(games))
             prefixes.push_back(sortPrefix(textOf(game)));
-        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const auto before = [&](int a, int b) {
             const SortPrefix& p = prefixes[size_t(a)];
             const SortPrefix& q = prefixes[size_t(b)];
             if (p.exact && q.exact) {
@@ -159,7 +162,14 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
                 return ordered(compareText(textOf(games.at(a)), textOf(games.at(b)), SortPrefixLength));
             }
             return ordered(compareText(textOf(games.at(a)), textOf(games.at(b))));
-        });
+        };
+        // Games given in order already (a list taken from another sorted alike) stay as they are.
+        if (std::is_sorted(rows.begin(), rows.end(), before)) {
+            if (newRow)
+                *newRow = std::move(rows);
+            return games;
+        }
+        std::stable_sort(rows.begin(), rows.end(), before);
     } else {
         std::vector<QString> keys;
         keys.reserve(rows.size());
@@ -197,9 +207,19 @@ int GameListModel::addGame(const GameRecord& game) {
     const auto at = std::upper_bound(m_games.cbegin(), m_games.cend(), game,
                                      [this](const auto& a, const auto& b) { return before(a, b); });
     const int row = int(at - m_games.cbegin());
+    // The game's text goes into the buffer where its row is, the later rows' after it.
+    const qsizetype end = m_texts.size();
     appendTexts(game);
-    const TextSpan span = m_spans.back();
+    TextSpan span = m_spans.back();
     m_spans.pop_back();
+    if (row < count()) {
+        const QByteArray text = m_texts.sliced(end);
+        m_texts.truncate(end);
+        span.start = m_spans[size_t(row)].start;
+        m_texts.insert(span.start, text);
+        for (size_t later = size_t(row); later < m_spans.size(); ++later)
+            m_spans[later].start += quint32(text.size());
+    }
     m_games.insert(row, game);
     m_spans.insert(m_spans.begin() + row, span);
     const bool shown = isShown(row);
@@ -223,6 +243,7 @@ void GameListModel::removeGame(int row) {
         beginRemoveRows({}, shownAt, shownAt);
         m_shown.erase(m_shown.begin() + shownAt);
     }
+    // Its text stays in the buffer, unreached, until the list is filled again.
     m_games.removeAt(row);
     m_spans.erase(m_spans.begin() + row);
     for (int& each : m_shown) {
@@ -239,7 +260,13 @@ void GameListModel::appendTexts(const GameRecord& game) {
     const qsizetype words = m_texts.size() - start;
     if (!game.facts().genre.isEmpty())
         m_texts += searchWords(game.facts().genre).join(' ');
-    m_spans.push_back({start, words, m_texts.size() - start - words});
+    // Spans count in 32 bits: past 4 GB of text (tens of millions of games) rows find nothing.
+    if (m_texts.size() > qsizetype(std::numeric_limits<quint32>::max())) {
+        m_texts.truncate(start);
+        m_spans.push_back({0, 0, 0});
+        return;
+    }
+    m_spans.push_back({quint32(start), quint32(words), quint32(m_texts.size() - start - words)});
 }
 
 bool GameListModel::search(QStringView text) {
@@ -272,18 +299,80 @@ QByteArrayView GameListModel::genreText(int row) const {
     return QByteArrayView(m_texts).sliced(span.start + span.length, span.genreLength);
 }
 
-bool GameListModel::isShown(int row) const {
+bool GameListModel::isShown(int row, bool holdsWords) const {
     const QByteArrayView text = searchText(row);
     const auto holds = [text](const QByteArray& word) {
         return text.contains(word);
     };
-    return matches(text, m_query.words) && std::none_of(m_query.unwanted.cbegin(), m_query.unwanted.cend(), holds) &&
+    return (holdsWords || matches(text, m_query.words)) &&
+           std::none_of(m_query.unwanted.cbegin(), m_query.unwanted.cend(), holds) &&
            meetsTerms(m_games.at(row), text, genreText(row), m_query.terms, m_marks);
 }
 
+namespace {
+
+// Where word first stands in [from, end); nothing when it does not. Words are short and set up
+// nothing: the first letter by memchr, the rest compared.
+const char* findWord(const char* from, const char* end, QByteArrayView word) {
+    const qsizetype rest = word.size() - 1;
+    while (end - from > rest) {
+        const auto* first = static_cast<const char*>(std::memchr(from, word[0], size_t(end - from - rest)));
+        if (!first)
+            return nullptr;
+        if (std::memcmp(first + 1, word.data() + 1, size_t(rest)) == 0)
+            return first;
+        from = first + 1;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Which rows hold every word of the search: the longest word (the likeliest to be rare) looked
+// for once through the whole buffer instead of once a row, a row found left at once; the other
+// words only in the rows found. A word found in a genre, or in the text of a game removed,
+// counts for no row.
+std::vector<bool> GameListModel::rowsHoldingWords() const {
+    const size_t rows = m_spans.size();
+    std::vector<bool> holds(rows, false);
+    const QByteArray& longest =
+        *std::max_element(m_query.words.cbegin(), m_query.words.cend(),
+                          [](const QByteArray& a, const QByteArray& b) { return a.size() < b.size(); });
+    const char* texts = m_texts.constData();
+    const char* end = texts + m_texts.size();
+    size_t row = 0;
+    const char* from = texts;
+    while (row < rows) {
+        const char* hit = findWord(from, end, longest);
+        if (!hit)
+            break;
+        const qsizetype at = hit - texts;
+        while (row + 1 < rows && m_spans[row + 1].start <= at)
+            ++row;
+        const TextSpan& span = m_spans[row];
+        if (at < qsizetype(span.start) || at + longest.size() > qsizetype(span.start) + span.length) {
+            from = hit + 1;
+            continue;
+        }
+        const QByteArrayView text = searchText(int(row));
+        holds[row] = std::all_of(m_query.words.cbegin(), m_query.words.cend(),
+                                 [&](const QByteArray& word) { return &word == &longest || text.contains(word); });
+        if (++row < rows)
+            from = texts + m_spans[row].start;
+    }
+    return holds;
+}
+
 std::vector<int> GameListModel::matching(std::vector<int> rows) const {
-    if (!m_query.isEmpty())
-        std::erase_if(rows, [this](int row) { return !isShown(row); });
+    if (m_query.isEmpty())
+        return rows;
+    // Over much of the list the words are looked for through the whole buffer at once.
+    if (!m_query.words.isEmpty() && rows.size() > m_spans.size() / 8) {
+        const std::vector<bool> holds = rowsHoldingWords();
+        std::erase_if(rows, [&](int row) { return !holds[size_t(row)] || !isShown(row, true); });
+        return rows;
+    }
+    std::erase_if(rows, [this](int row) { return !isShown(row); });
     return rows;
 }
 
@@ -351,9 +440,19 @@ void GameListModel::sort(int column, Qt::SortOrder order) {
     m_sortOrder = order;
     std::vector<int> newRow;
     m_games = sortedRows(std::move(m_games), &newRow);
+    // The texts follow their rows into the new order.
+    std::vector<int> oldRow(newRow.size());
+    for (size_t row = 0; row < newRow.size(); ++row)
+        oldRow[size_t(newRow[row])] = int(row);
+    QByteArray texts;
+    texts.reserve(m_texts.size());
     std::vector<TextSpan> spans(m_spans.size());
-    for (size_t row = 0; row < spans.size(); ++row)
-        spans[size_t(newRow[row])] = m_spans[row];
+    for (size_t row = 0; row < spans.size(); ++row) {
+        const TextSpan& span = m_spans[size_t(oldRow[row])];
+        spans[row] = {quint32(texts.size()), span.length, span.genreLength};
+        texts.append(QByteArrayView(m_texts).sliced(span.start, qsizetype(span.length) + span.genreLength));
+    }
+    m_texts = std::move(texts);
     m_spans = std::move(spans);
     // The same games stay shown, at their new places.
     std::vector<int> shown = m_shown;
@@ -369,6 +468,16 @@ void GameListModel::sort(int column, Qt::SortOrder order) {
         moved.append(createIndex(shownRow(newRow[size_t(shown[size_t(index.row())])]), index.column()));
     changePersistentIndexList(persistent, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void splitInOrder(const GameListModel& list, const QSet<QString>& installed, QList<GameRecord>& installedGames,
+                  QList<GameRecord>& uninstalledGames) {
+    installedGames.clear();
+    uninstalledGames.clear();
+    for (int row = 0; row < list.count(); ++row) {
+        const GameRecord& game = list.game(row);
+        (installed.contains(game.romName()) ? installedGames : uninstalledGames).append(game);
+    }
 }
 
 } // namespace catalogue

@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QSet>
 
 #include <vector>
 
@@ -65,19 +66,21 @@ private:
     bool before(const GameRecord& a, const GameRecord& b) const;
     QString sortKey(const GameRecord& game, int column) const;
     QString text(const GameRecord& game, int column) const;
-    bool isShown(int row) const;
+    bool isShown(int row, bool holdsWords = false) const;
     void appendTexts(const GameRecord& game);
+    std::vector<bool> rowsHoldingWords() const;
     QList<GameRecord> sortedRows(QList<GameRecord> games, std::vector<int>* newRow) const;
     QByteArrayView searchText(int row) const;
     std::vector<int> matching(std::vector<int> rows) const;
     std::vector<int> allRows() const;
 
-    // Each game's search text is folded once, when it joins the list, into one buffer: the
-    // words' lines, then its genre's.
+    // Each game's search text is folded once, when it joins the list, into one buffer in the
+    // rows' order (so that a word is looked for through all of it at once): the words' lines,
+    // then its genre's.
     struct TextSpan {
-        qsizetype start;
-        qsizetype length;      // of the words' lines
-        qsizetype genreLength; // after them
+        quint32 start;
+        quint32 length;      // of the words' lines
+        quint32 genreLength; // after them
     };
     QByteArrayView genreText(int row) const;
 
@@ -91,5 +94,10 @@ private:
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
+
+// The games of a list split by whether their sets are installed, in the list's order: lists
+// sorted as it is, given their games in order, need no sort of their own.
+void splitInOrder(const GameListModel& list, const QSet<QString>& installed, QList<GameRecord>& installedGames,
+                  QList<GameRecord>& uninstalledGames);
 
 } // namespace catalogue

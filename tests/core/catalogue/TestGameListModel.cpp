@@ -169,6 +169,7 @@ private slots:
         row("maker, quoted blanks", "maker:\"bally midway\"", true, "tron", "");
         row("maker is only the maker", "maker:pac", true, "", "");
         row("genre", "genre:shooter", true, "asteroid", "");
+        row("a word is not looked for in the genre", "collect", true, "", "");
         row("colour and sound", "colour:imperfect", false, "tron", "");
         row("sound", "sound:imperfect", false, "mspacman", "");
         row("the common terms together", "is:working players:2 -is:clone pac", true, "pacman", "");
@@ -221,6 +222,14 @@ private slots:
         model.removeGame(0);
         QCOMPARE(romOrder(model, true), QStringLiteral("pacman mspacman"));
         QCOMPARE(model.shownRow(2), -1);
+        // Searches of the whole list again, after the order, the games and their texts changed.
+        model.addGame(game("Pac-Land,1984,,,,Namco,,,,pacland"));
+        model.search(u"namco");
+        QCOMPARE(romOrder(model, true), QStringLiteral("pacland galaxian bosco"));
+        model.search(u"pok");
+        QCOMPARE(romOrder(model, true), QString());
+        model.search(u"pac");
+        QCOMPARE(romOrder(model, true), QStringLiteral("pacman pacland mspacman"));
     }
 };
 
