@@ -138,14 +138,16 @@ int main(int argc, char** argv) {
             reading.start();
             catalogue::GameLists lists = catalogue::loadGames(config::ListChoice::All, settings, progress);
             readTimes.append(double(reading.nsecsElapsed()) / 1e6);
-            // As the window fills them: the two lists sorted as the whole list take its order.
+            // As the window fills them: the two smaller lists take the whole list's games.
             QSet<QString> installedNames;
             for (const catalogue::GameRecord& game : std::as_const(lists.installed))
                 installedNames.insert(game.romName());
             models[0]->setGames(std::move(lists.all));
-            catalogue::splitInOrder(*models[0], installedNames, lists.installed, lists.uninstalled);
-            models[1]->setGames(std::move(lists.installed));
-            models[2]->setGames(std::move(lists.uninstalled));
+            const auto installed = [&](const catalogue::GameRecord& game) {
+                return installedNames.contains(game.romName());
+            };
+            models[1]->takeGames(*models[0], installed);
+            models[2]->takeGames(*models[0], [&](const catalogue::GameRecord& game) { return !installed(game); });
         },
         [&](int) {
             for (auto& model : models)

@@ -71,15 +71,23 @@ void ListController::setGames(catalogue::GameLists lists) {
     }
     catalogue::GameListModel* all = list(GameView::All)->games();
     all->setGames(std::move(lists.all));
-    // Lists sorted as the whole list is take its games in its order, and need no sort of their own.
+    // A smaller list sorted as the whole list takes its games as they are; another sorts its own
+    // (games that sort alike then keep the catalogue's order).
     const auto sortedAsAll = [this](GameView view) {
         return m_view.list(view).sortKey == m_view.list(GameView::All).sortKey &&
                m_view.list(view).sortOrder == m_view.list(GameView::All).sortOrder;
     };
-    if (sortedAsAll(GameView::Installed) && sortedAsAll(GameView::Uninstalled))
-        catalogue::splitInOrder(*all, m_marks.installed, lists.installed, lists.uninstalled);
-    list(GameView::Installed)->games()->setGames(std::move(lists.installed));
-    list(GameView::Uninstalled)->games()->setGames(std::move(lists.uninstalled));
+    const auto fill = [&](GameView view, QList<catalogue::GameRecord>& games, bool installed) {
+        if (sortedAsAll(view)) {
+            list(view)->games()->takeGames(*all, [&](const catalogue::GameRecord& game) {
+                return m_marks.installed.contains(game.romName()) == installed;
+            });
+        } else {
+            list(view)->games()->setGames(std::move(games));
+        }
+    };
+    fill(GameView::Installed, lists.installed, true);
+    fill(GameView::Uninstalled, lists.uninstalled, false);
 }
 
 void ListController::resetPositions() {

@@ -163,12 +163,6 @@ QList<GameRecord> GameListModel::sortedRows(QList<GameRecord> games, std::vector
             }
             return ordered(compareText(textOf(games.at(a)), textOf(games.at(b))));
         };
-        // Games given in order already (a list taken from another sorted alike) stay as they are.
-        if (std::is_sorted(rows.begin(), rows.end(), before)) {
-            if (newRow)
-                *newRow = std::move(rows);
-            return games;
-        }
         std::stable_sort(rows.begin(), rows.end(), before);
     } else {
         std::vector<QString> keys;
@@ -199,6 +193,33 @@ void GameListModel::setGames(QList<GameRecord> games) {
     m_spans.reserve(size_t(m_games.size()));
     for (const GameRecord& game : std::as_const(m_games))
         appendTexts(game);
+    m_shown = matching(allRows());
+    endResetModel();
+}
+
+void GameListModel::takeGames(const GameListModel& list, const std::function<bool(const GameRecord&)>& wanted) {
+    if (list.m_sortColumn != m_sortColumn || list.m_sortOrder != m_sortOrder) {
+        QList<GameRecord> games;
+        for (const GameRecord& game : list.m_games) {
+            if (wanted(game))
+                games.append(game);
+        }
+        setGames(std::move(games));
+        return;
+    }
+    beginResetModel();
+    m_games.clear();
+    m_texts.clear();
+    m_spans.clear();
+    for (int row = 0; row < list.count(); ++row) {
+        const GameRecord& game = list.m_games.at(row);
+        if (!wanted(game))
+            continue;
+        const TextSpan& span = list.m_spans[size_t(row)];
+        m_games.append(game);
+        m_spans.push_back({quint32(m_texts.size()), span.length, span.genreLength});
+        m_texts.append(QByteArrayView(list.m_texts).sliced(span.start, qsizetype(span.length) + span.genreLength));
+    }
     m_shown = matching(allRows());
     endResetModel();
 }
@@ -468,16 +489,6 @@ void GameListModel::sort(int column, Qt::SortOrder order) {
         moved.append(createIndex(shownRow(newRow[size_t(shown[size_t(index.row())])]), index.column()));
     changePersistentIndexList(persistent, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
-
-void splitInOrder(const GameListModel& list, const QSet<QString>& installed, QList<GameRecord>& installedGames,
-                  QList<GameRecord>& uninstalledGames) {
-    installedGames.clear();
-    uninstalledGames.clear();
-    for (int row = 0; row < list.count(); ++row) {
-        const GameRecord& game = list.game(row);
-        (installed.contains(game.romName()) ? installedGames : uninstalledGames).append(game);
-    }
 }
 
 } // namespace catalogue

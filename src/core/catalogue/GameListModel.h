@@ -6,8 +6,8 @@
 
 #include <QAbstractTableModel>
 #include <QList>
-#include <QSet>
 
+#include <functional>
 #include <vector>
 
 namespace catalogue {
@@ -36,6 +36,10 @@ public:
 
     // Fills the list; the search stays.
     void setGames(QList<GameRecord> games);
+    // Fills the list with the games of another list that wanted() takes: in its order, their
+    // search texts taken as they are, when the two sort alike; else sorted here, games that sort
+    // alike then in the other list's order.
+    void takeGames(const GameListModel& list, const std::function<bool(const GameRecord&)>& wanted);
     void clear() { setGames({}); }
     int count() const { return int(m_games.size()); }
     const GameRecord& game(int row) const { return m_games.at(row); }
@@ -94,10 +98,5 @@ private:
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
-
-// The games of a list split by whether their sets are installed, in the list's order: lists
-// sorted as it is, given their games in order, need no sort of their own.
-void splitInOrder(const GameListModel& list, const QSet<QString>& installed, QList<GameRecord>& installedGames,
-                  QList<GameRecord>& uninstalledGames);
 
 } // namespace catalogue

@@ -207,6 +207,24 @@ private slots:
         QTEST(typed->searchProblem(), "problem");
     }
 
+    // A list taken from another: as it is when the two sort alike, sorted anew when not; either
+    // way its search finds its own games.
+    void takesAnotherListsGames() {
+        GameListModel all;
+        all.setGames(searchedGames());
+        GameListModel alike;
+        alike.takeGames(all, [](const GameRecord& game) { return game[GameRecord::Manufacturer] == u"Midway"; });
+        QCOMPARE(romOrder(alike), QStringLiteral("mspacman pacman"));
+        alike.search(u"pac 1980");
+        QCOMPARE(romOrder(alike, true), QStringLiteral("pacman"));
+        GameListModel byYear;
+        byYear.sort(1, Qt::DescendingOrder);
+        byYear.takeGames(all, [](const GameRecord&) { return true; });
+        QCOMPARE(romOrder(byYear), QStringLiteral("poke mspacman pacman galaxian"));
+        byYear.search(u"namco");
+        QCOMPARE(romOrder(byYear, true), QStringLiteral("galaxian"));
+    }
+
     // Sorted, added and removed behind a search, games keep their shown rows and whole-list places apart.
     void searchFollowsChanges() {
         GameListModel model;
