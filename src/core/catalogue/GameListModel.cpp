@@ -193,6 +193,9 @@ void GameListModel::setGames(QList<GameRecord> games) {
     m_spans.reserve(size_t(m_games.size()));
     for (const GameRecord& game : std::as_const(m_games))
         appendTexts(game);
+    // The buffer grew by doubling: what it did not use goes back.
+    if (m_texts.capacity() > m_texts.size() + m_texts.size() / 8)
+        m_texts.squeeze();
     m_shown = matching(allRows());
     endResetModel();
 }
@@ -207,18 +210,21 @@ void GameListModel::takeGames(const GameListModel& list, const std::function<boo
         setGames(std::move(games));
         return;
     }
+    std::vector<int> taken;
+    for (int row = 0; row < list.count(); ++row) {
+        if (wanted(list.m_games.at(row)))
+            taken.push_back(row);
+    }
     beginResetModel();
     m_games.clear();
-    m_texts.clear();
+    m_games.reserve(qsizetype(taken.size()));
+    // The texts stay in the other list's buffer, shared; this list's rows skip the others' texts.
+    m_texts = list.m_texts;
     m_spans.clear();
-    for (int row = 0; row < list.count(); ++row) {
-        const GameRecord& game = list.m_games.at(row);
-        if (!wanted(game))
-            continue;
-        const TextSpan& span = list.m_spans[size_t(row)];
-        m_games.append(game);
-        m_spans.push_back({quint32(m_texts.size()), span.length, span.genreLength});
-        m_texts.append(QByteArrayView(list.m_texts).sliced(span.start, qsizetype(span.length) + span.genreLength));
+    m_spans.reserve(taken.size());
+    for (const int row : taken) {
+        m_games.append(list.m_games.at(row));
+        m_spans.push_back(list.m_spans[size_t(row)]);
     }
     m_shown = matching(allRows());
     endResetModel();

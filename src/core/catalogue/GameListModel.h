@@ -36,9 +36,9 @@ public:
 
     // Fills the list; the search stays.
     void setGames(QList<GameRecord> games);
-    // Fills the list with the games of another list that wanted() takes: in its order, their
-    // search texts taken as they are, when the two sort alike; else sorted here, games that sort
-    // alike then in the other list's order.
+    // Fills the list with the games of another list that wanted() takes: in its order, sharing
+    // its search texts, when the two sort alike; else sorted here, games that sort alike then in
+    // the other list's order.
     void takeGames(const GameListModel& list, const std::function<bool(const GameRecord&)>& wanted);
     void clear() { setGames({}); }
     int count() const { return int(m_games.size()); }
@@ -80,7 +80,8 @@ private:
 
     // Each game's search text is folded once, when it joins the list, into one buffer in the
     // rows' order (so that a word is looked for through all of it at once): the words' lines,
-    // then its genre's.
+    // then its genre's. Between two rows' texts may lie others, unreached: those of a game
+    // removed, or of another list's games when the buffer is shared with it.
     struct TextSpan {
         quint32 start;
         quint32 length;      // of the words' lines
