@@ -165,8 +165,8 @@ void printRuns(const QList<double>& times) {
 
 catalogue::GameRecord game(const QString& romName, const QString& parent = QString()) {
     catalogue::GameRecord record;
-    record[catalogue::GameRecord::RomName] = romName;
-    record[catalogue::GameRecord::Origin] = parent.isEmpty() ? QStringLiteral("Original") : "Clone of " + parent;
+    record.set(catalogue::GameRecord::RomName, romName);
+    record.set(catalogue::GameRecord::Origin, parent.isEmpty() ? QStringLiteral("Original") : "Clone of " + parent);
     record.settle();
     return record;
 }

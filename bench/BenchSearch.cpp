@@ -71,7 +71,7 @@ QList<catalogue::GameRecord> withFacts(QList<catalogue::GameRecord> games) {
     static const quint8 players[] = {1, 1, 2, 2, 2, 3, 4};
     QRandomGenerator random(1980);
     for (GameRecord& game : games) {
-        game[GameRecord::DriverStatus] = QLatin1String(statuses[random.bounded(int(std::size(statuses)))]);
+        game.set(GameRecord::DriverStatus, QLatin1String(statuses[random.bounded(int(std::size(statuses)))]));
         game.settle();
         GameFacts& facts = game.facts();
         facts.detailed = true;

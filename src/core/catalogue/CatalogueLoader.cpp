@@ -153,7 +153,7 @@ GameLists load(const LoadSettings& settings, const Rules& rules, exec::Progress&
 
 } // namespace
 
-QString RecordReader::shared(int field, QByteArrayView text) {
+SharedText RecordReader::shared(int field, QByteArrayView text) {
     // Neighbouring games often say the same (statuses above all): the field's last text is
     // checked before the table.
     Recent& recent = m_recent[size_t(field)];
@@ -165,7 +165,7 @@ QString RecordReader::shared(int field, QByteArrayView text) {
     if (found != m_texts.cend()) {
         recent = {found.key(), *found};
     } else {
-        recent = {QByteArray(text.data(), text.size()), QString::fromLatin1(text)};
+        recent = {QByteArray(text.data(), text.size()), SharedText(QString::fromLatin1(text))};
         m_texts.insert(recent.bytes, recent.text);
     }
     return recent.text;
@@ -204,7 +204,10 @@ std::optional<GameRecord> RecordReader::parse(QByteArrayView line) {
                 text.chop(1);
         }
         const bool unique = i == GameRecord::Description || i == GameRecord::RomName;
-        record[GameRecord::Field(i)] = unique ? latin1(text) : shared(i, text);
+        if (unique)
+            record.set(GameRecord::Field(i), latin1(text));
+        else
+            record.set(GameRecord::Field(i), shared(i, text));
         const bool last = i == GameRecord::FieldCount - 1;
         if (last != (end < 0))
             return std::nullopt;

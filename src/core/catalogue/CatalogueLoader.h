@@ -29,12 +29,12 @@ public:
     std::optional<GameRecord> parse(QByteArrayView line);
 
 private:
-    QString shared(int field, QByteArrayView text);
+    SharedText shared(int field, QByteArrayView text);
     struct Recent {
         QByteArray bytes;
-        QString text;
+        SharedText text;
     };
-    QHash<QByteArray, QString> m_texts;
+    QHash<QByteArray, SharedText> m_texts;
     std::array<Recent, GameRecord::FieldCount> m_recent;
 };
 

@@ -51,10 +51,24 @@ struct GameFacts {
     bool operator==(const GameFacts&) const = default;
 };
 
+// A text that recurs from game to game (a year, a status, a maker, a display, an origin), held
+// once for the whole program and named by a number. Such texts are never let go: there are some
+// thousands of them.
+class SharedText {
+public:
+    SharedText() = default;
+    explicit SharedText(const QString& text);
+    const QString& text() const;
+    bool operator==(const SharedText&) const = default;
+
+private:
+    quint32 m_id = 0; // 0: the empty text
+};
+
 // One catalogue line and one list row: ten text fields in file and column order, and what the
 // code asks of them as values, worked out once when the fields are set (settle()). A record is
 // shared, not copied, between the lists that show it: a copy costs a pointer until one of them
-// changes it.
+// changes it. The fields other than the description and the ROM name are shared texts.
 class GameRecord {
 public:
     enum Field {
@@ -71,16 +85,21 @@ public:
     };
     static constexpr int FieldCount = 10;
 
-    QString& operator[](Field field) { return d->fields[field]; }
-    const QString& operator[](Field field) const { return d->fields[field]; }
-    const QString& field(int column) const { return d->fields[size_t(column)]; }
-    const std::array<QString, FieldCount>& fields() const { return d->fields; }
+    const QString& operator[](Field field) const { return this->field(field); }
+    const QString& field(int column) const {
+        return column == Description ? d->description
+               : column == RomName   ? d->romName
+                                     : d->shared[size_t(column - 1)].text();
+    }
+    void set(Field field, const QString& text);
+    void set(Field field, SharedText text); // not the description or the ROM name
+    std::array<QString, FieldCount> fields() const;
     GameFacts& facts() { return d->facts; }
     const GameFacts& facts() const { return d->facts; }
 
-    const QString& description() const { return d->fields[Description]; }
-    const QString& origin() const { return d->fields[Origin]; }
-    const QString& romName() const { return d->fields[RomName]; }
+    const QString& description() const { return d->description; }
+    const QString& origin() const { return field(Origin); }
+    const QString& romName() const { return d->romName; }
 
     // The typed values, from the fields: "Clone of <parent>" marks a clone, a display ending in
     // "V" stands on its side, "Vector" draws lines, a year is four digits.
@@ -95,12 +114,15 @@ public:
     int year() const { return d->year; } // 0 when not known ("198?")
 
     bool operator==(const GameRecord& other) const {
-        return d == other.d || (d->fields == other.d->fields && d->facts == other.d->facts);
+        return d == other.d || (d->description == other.d->description && d->romName == other.d->romName &&
+                                d->shared == other.d->shared && d->facts == other.d->facts);
     }
 
 private:
     struct Data : QSharedData {
-        std::array<QString, FieldCount> fields;
+        QString description;
+        QString romName;
+        std::array<SharedText, FieldCount - 2> shared; // the fields between, in order
         GameFacts facts;
         quint16 year = 0;
         Support driver = Support::Unknown;

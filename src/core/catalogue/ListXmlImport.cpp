@@ -177,7 +177,7 @@ void ListXmlImport::startElement() {
         m_textField = GameRecord::Manufacturer;
     } else if (name == u"driver") {
         const QXmlStreamAttributes attributes = m_reader.attributes();
-        machine.record[GameRecord::DriverStatus] = statusWord(attributes.value(QLatin1String("status")));
+        machine.record.set(GameRecord::DriverStatus, statusWord(attributes.value(QLatin1String("status"))));
         machine.facts.emulation = supportOf(statusWord(attributes.value(QLatin1String("emulation"))));
         machine.facts.saveState = attributes.value(QLatin1String("savestate")) == u"supported";
     } else if (name == u"input") {
@@ -212,10 +212,10 @@ void ListXmlImport::startElement() {
 void ListXmlImport::startMachine(const QXmlStreamAttributes& attributes) {
     m_machine = std::make_unique<Machine>();
     Machine& machine = *m_machine;
-    machine.record[GameRecord::RomName] = attributes.value(QLatin1String("name")).toString();
+    machine.record.set(GameRecord::RomName, attributes.value(QLatin1String("name")).toString());
     const QStringView parent = attributes.value(QLatin1String("cloneof"));
-    machine.record[GameRecord::Origin] =
-        parent.isEmpty() ? QStringLiteral("Original") : QStringLiteral("Clone of ") + parent.toString();
+    machine.record.set(GameRecord::Origin,
+                       parent.isEmpty() ? QStringLiteral("Original") : QStringLiteral("Clone of ") + parent.toString());
     machine.romOf = attributes.value(QLatin1String("romof")).toString();
     machine.wanted =
         !isYes(attributes.value(QLatin1String("isbios"))) && !isYes(attributes.value(QLatin1String("isdevice"))) &&
@@ -231,23 +231,23 @@ void ListXmlImport::readDisplay(const QXmlStreamAttributes& attributes) {
     const QString side = vertical ? QStringLiteral("   V") : QStringLiteral("   H");
     const QStringView type = attributes.value(QLatin1String("type"));
     // A liquid crystal or drawn screen says so; an unknown type counts as the usual raster one.
-    machine.record[GameRecord::VideoType] = type == u"lcd"   ? QStringLiteral("LCD")
-                                            : type == u"svg" ? QStringLiteral("SVG")
-                                                             : QStringLiteral("Raster");
+    machine.record.set(GameRecord::VideoType, type == u"lcd"   ? QStringLiteral("LCD")
+                                              : type == u"svg" ? QStringLiteral("SVG")
+                                                               : QStringLiteral("Raster"));
     if (type == u"vector") {
-        machine.record[GameRecord::VideoType] = QStringLiteral("Vector");
-        machine.record[GameRecord::Display] = vertical ? QStringLiteral("Unknown V") : QStringLiteral("Unknown H");
+        machine.record.set(GameRecord::VideoType, QStringLiteral("Vector"));
+        machine.record.set(GameRecord::Display, vertical ? QStringLiteral("Unknown V") : QStringLiteral("Unknown H"));
         return;
     }
     const QStringView width = attributes.value(QLatin1String("width"));
     const QStringView height = attributes.value(QLatin1String("height"));
-    machine.record[GameRecord::Display] = (vertical ? height.toString() : width.toString()) + u'x' +
-                                          (vertical ? width.toString() : height.toString()) + side;
+    machine.record.set(GameRecord::Display, (vertical ? height.toString() : width.toString()) + u'x' +
+                                                (vertical ? width.toString() : height.toString()) + side);
 }
 
 void ListXmlImport::endElement() {
     if (m_textField >= 0) {
-        m_machine->record[GameRecord::Field(m_textField)] = m_text;
+        m_machine->record.set(GameRecord::Field(m_textField), m_text);
         m_textField = -1;
         return;
     }
@@ -258,8 +258,8 @@ void ListXmlImport::endElement() {
     const bool emptyNeoGeo = machine.romOf == u"neogeo" && !machine.hasGraphics;
     if (machine.wanted && machine.hasCoins && !emptyNeoGeo) {
         GameRecord& record = machine.record;
-        record[GameRecord::ColorStatus] = featureWord(machine.colourFault);
-        record[GameRecord::SoundStatus] = featureWord(machine.soundFault);
+        record.set(GameRecord::ColorStatus, featureWord(machine.colourFault));
+        record.set(GameRecord::SoundStatus, featureWord(machine.soundFault));
         record.settle();
         record.facts() = machine.facts;
         record.facts().detailed = true;

@@ -37,7 +37,9 @@ private slots:
     }
     void parsesRecords() {
         const std::optional<catalogue::GameRecord> record = catalogue::RecordReader().parse(cell<QByteArray>("text"));
-        QTEST(record ? QStringList(record->fields().begin(), record->fields().end()).join(u'|') : "-", "fields");
+        const std::array<QString, catalogue::GameRecord::FieldCount> fields =
+            record ? record->fields() : decltype(fields)();
+        QTEST(record ? QStringList(fields.begin(), fields.end()).join(u'|') : "-", "fields");
     }
     // The games of each list, and of damaged catalogues.
     void loads_data() {
