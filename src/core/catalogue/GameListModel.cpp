@@ -396,7 +396,8 @@ std::vector<int> GameListModel::matching(std::vector<int> rows) const {
     // Over much of the list the words are looked for through the whole buffer at once.
     if (!m_query.words.isEmpty() && rows.size() > m_spans.size() / 8) {
         const std::vector<bool> holds = rowsHoldingWords();
-        std::erase_if(rows, [&](int row) { return !holds[size_t(row)] || !isShown(row, true); });
+        const bool wordsOnly = m_query.unwanted.isEmpty() && m_query.terms.isEmpty();
+        std::erase_if(rows, [&](int row) { return !holds[size_t(row)] || (!wordsOnly && !isShown(row, true)); });
         return rows;
     }
     std::erase_if(rows, [this](int row) { return !isShown(row); });
