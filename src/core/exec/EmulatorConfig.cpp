@@ -161,12 +161,17 @@ QString answerFile(const Command& showConfig) {
            QStringLiteral(".txt");
 }
 
-bool usable(const EmulatorConfig& config) {
-    return config.contains(QStringLiteral("inipath")) && config.contains(QStringLiteral("rompath"));
+// The emulator's answer, read from what it said ("$HOME" is this home: the child inherits this
+// process's environment); nothing when it says nothing about where the emulator looks.
+std::optional<EmulatorConfig> configOf(QByteArrayView output, const Command& showConfig) {
+    EmulatorConfig config = EmulatorConfig::parse(output, QDir::homePath(), showConfig.workingDirectory);
+    if (!config.contains(QStringLiteral("inipath")) || !config.contains(QStringLiteral("rompath")))
+        return std::nullopt;
+    return config;
 }
 
 // The kept answer, when nothing it depends on has changed since.
-std::optional<QByteArray> keptAnswer(const QString& path, const Command& showConfig) {
+std::optional<EmulatorConfig> keptAnswer(const QString& path, const Command& showConfig) {
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -174,31 +179,24 @@ std::optional<QByteArray> keptAnswer(const QString& path, const Command& showCon
     const qsizetype split = kept.indexOf("\n\n");
     if (split < 0)
         return std::nullopt;
-    const QByteArray output = kept.mid(split + 2);
-    const EmulatorConfig config = EmulatorConfig::parse(output, QDir::homePath(), showConfig.workingDirectory);
-    if (!usable(config) || answerKey(showConfig, config) != kept.left(split + 1))
+    std::optional<EmulatorConfig> config = configOf(QByteArrayView(kept).sliced(split + 2), showConfig);
+    if (!config || answerKey(showConfig, *config) != kept.left(split + 1))
         return std::nullopt;
-    return output;
+    return config;
 }
 
 } // namespace
 
 std::optional<EmulatorConfig> readEmulatorConfig(CommandRunner& runner, const Command& showConfig) {
     const QString kept = answerFile(showConfig);
-    std::optional<QByteArray> output = keptAnswer(kept, showConfig);
-    const bool fresh = !output;
+    if (std::optional<EmulatorConfig> config = keptAnswer(kept, showConfig))
+        return config;
     const QByteArray program = fileStamp(showConfig.program);
-    if (fresh)
-        output = outputOf(runner, showConfig);
-    if (!output)
-        return std::nullopt;
-    // The child inherits this process's environment, so its "$HOME" is this home.
-    EmulatorConfig config = EmulatorConfig::parse(*output, QDir::homePath(), showConfig.workingDirectory);
-    if (!usable(config))
-        return std::nullopt;
+    const std::optional<QByteArray> output = outputOf(runner, showConfig);
+    std::optional<EmulatorConfig> config = output ? configOf(*output, showConfig) : std::nullopt;
     // Kept only when the program is the same after the run as before it (not replaced meanwhile).
-    if (fresh && !kept.isEmpty() && fileStamp(showConfig.program) == program && QDir().mkpath(QFileInfo(kept).path()))
-        (void)io::replaceFile(kept, answerKey(showConfig, config) + '\n' + *output);
+    if (config && !kept.isEmpty() && fileStamp(showConfig.program) == program && QDir().mkpath(QFileInfo(kept).path()))
+        (void)io::replaceFile(kept, answerKey(showConfig, *config) + '\n' + *output);
     return config;
 }
 
