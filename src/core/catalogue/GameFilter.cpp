@@ -34,13 +34,23 @@ SearchWords searchWords(QStringView typed) {
     return words;
 }
 
-void appendSearchText(QByteArray& texts, const GameRecord& game) {
-    static constexpr GameRecord::Field Searched[] = {GameRecord::Description, GameRecord::RomName,
-                                                     GameRecord::Manufacturer, GameRecord::Year};
-    // Nearly always plain ASCII: made room for once and lower-cased in place.
+namespace {
+
+constexpr GameRecord::Field Searched[] = {GameRecord::Description, GameRecord::RomName, GameRecord::Manufacturer,
+                                          GameRecord::Year};
+
+} // namespace
+
+qsizetype searchTextSize(const GameRecord& game) {
     qsizetype length = 0;
     for (GameRecord::Field field : Searched)
         length += game[field].size() + 1;
+    return length;
+}
+
+void appendSearchText(QByteArray& texts, const GameRecord& game) {
+    // Nearly always plain ASCII: made room for once and lower-cased in place.
+    const qsizetype length = searchTextSize(game);
     const qsizetype start = texts.size();
     texts.resize(start + length);
     char* out = texts.data() + start;

@@ -17,6 +17,8 @@ SearchWords searchWords(QStringView typed);
 // Appends a game's folded search text: its description, ROM name, manufacturer and year, each
 // on a line of its own so that no word matches across two of them.
 void appendSearchText(QByteArray& texts, const GameRecord& game);
+// The bytes appendSearchText adds when the text is plain ASCII, as nearly all is.
+qsizetype searchTextSize(const GameRecord& game);
 
 // A game is found when its folded search text holds every word.
 bool matches(QByteArrayView text, const SearchWords& words);

@@ -65,20 +65,57 @@ bool GameListModel::isShown(int row, bool holdsWords) const {
 
 namespace {
 
-// Where word first stands in [from, end); nothing when it does not. Words are short and set up
-// nothing: the first letter by memchr, the rest compared.
-const char* findWord(const char* from, const char* end, QByteArrayView word) {
-    const qsizetype rest = word.size() - 1;
-    while (end - from > rest) {
-        const auto* first = static_cast<const char*>(std::memchr(from, word[0], size_t(end - from - rest)));
-        if (!first)
-            return nullptr;
-        if (std::memcmp(first + 1, word.data() + 1, size_t(rest)) == 0)
-            return first;
-        from = first + 1;
+// Finds a word through a long text. Sixteen places are tried at once for the word's first and
+// last letters, which together seldom stand apart from it (the first letter alone, often a
+// common one, stood every few bytes); the rest is compared only there.
+class WordFinder {
+public:
+    explicit WordFinder(QByteArrayView word) : m_word(word), m_last(word.size() - 1) {
+        for (int i = 0; i < 16; ++i) {
+            m_firsts[i] = word[0];
+            m_lasts[i] = word[m_last];
+        }
     }
-    return nullptr;
-}
+
+    // Where the word first stands in [from, end); nothing when it does not.
+    const char* find(const char* from, const char* end) const {
+        if (end - from <= m_last)
+            return nullptr;
+        const char* const stop = end - m_last; // the places the word may start at
+        for (; stop - from >= 16; from += 16) {
+            Bytes starting;
+            Bytes ending;
+            std::memcpy(&starting, from, sizeof starting);
+            std::memcpy(&ending, from + m_last, sizeof ending);
+            const Bytes both = Bytes((starting == m_firsts) & (ending == m_lasts));
+            quint64 halves[2];
+            std::memcpy(halves, &both, sizeof halves);
+            if ((halves[0] | halves[1]) == 0)
+                continue;
+            for (int i = 0; i < 16; ++i) {
+                if (both[i] && holdsWordAt(from + i))
+                    return from + i;
+            }
+        }
+        for (; from < stop; ++from) {
+            if (*from == m_word[0] && holdsWordAt(from))
+                return from;
+        }
+        return nullptr;
+    }
+
+private:
+    using Bytes = char __attribute__((vector_size(16)));
+
+    bool holdsWordAt(const char* at) const {
+        return at[m_last] == m_word[m_last] && std::memcmp(at + 1, m_word.data() + 1, size_t(m_last)) == 0;
+    }
+
+    QByteArrayView m_word;
+    qsizetype m_last;
+    Bytes m_firsts;
+    Bytes m_lasts;
+};
 
 } // namespace
 
@@ -92,12 +129,13 @@ std::vector<bool> GameListModel::rowsHoldingWords() const {
     const QByteArray& longest =
         *std::max_element(m_query.words.cbegin(), m_query.words.cend(),
                           [](const QByteArray& a, const QByteArray& b) { return a.size() < b.size(); });
+    const WordFinder finder(longest);
     const char* texts = m_texts.constData();
     const char* end = texts + m_texts.size();
     size_t row = 0;
     const char* from = texts;
     while (row < rows) {
-        const char* hit = findWord(from, end, longest);
+        const char* hit = finder.find(from, end);
         if (!hit)
             break;
         const qsizetype at = hit - texts;
