@@ -143,9 +143,12 @@ void SetupDialog::createPreferences() {
     // The community lists (catver.ini, nplayers.ini) add genres and players to the search.
     m_hideMatureBox = named(new QCheckBox(QStringLiteral("Hide Mature Games"), page), "hideMatureBox");
     m_hideMatureBox->setToolTip(QStringLiteral("Leaves out the games catver.ini marks as mature"));
-    // A folder of Marqueon's own: its caption, the edit, and Browse... beside it.
-    const auto folderRow = [this, page](const QString& caption, const char* name, const QString& tip,
-                                        const QString& prompt) {
+    // A folder of Marqueon's own: its caption, the edit, and Browse... beside it, the rows' edits
+    // lined up under each other.
+    auto* folders = new QGridLayout;
+    folders->setColumnStretch(1, 1);
+    const auto folderRow = [this, page, folders](const QString& caption, const char* name, const QString& tip,
+                                                 const QString& prompt) {
         const QByteArray base(name);
         auto* label = named(new QLabel(caption, page), (base + "Label").constData());
         auto* edit = named(new QLineEdit(page), (base + "Edit").constData());
@@ -157,20 +160,18 @@ void SetupDialog::createPreferences() {
             if (!chosen.isEmpty())
                 edit->setText(QDir::toNativeSeparators(chosen.endsWith(u'/') ? chosen : chosen + u'/'));
         });
-        auto* row = new QHBoxLayout;
-        row->addWidget(label);
-        row->addWidget(edit, 1);
-        row->addWidget(browse);
-        return std::pair{row, edit};
+        const int row = folders->rowCount();
+        folders->addWidget(label, row, 0);
+        folders->addWidget(edit, row, 1);
+        folders->addWidget(browse, row, 2);
+        return edit;
     };
-    QHBoxLayout* lists = nullptr;
-    std::tie(lists, m_listsFolderEdit) =
+    m_listsFolderEdit =
         folderRow(QStringLiteral("Genre Lists:"), "listsFolder",
                   QStringLiteral("The folder that holds catver.ini and nplayers.ini; when empty, Marqueon looks in "
                                  "its own and the emulator's folders"),
                   QStringLiteral("Select the folder of catver.ini and nplayers.ini"));
-    QHBoxLayout* artwork = nullptr;
-    std::tie(artwork, m_artworkFolderEdit) =
+    m_artworkFolderEdit =
         folderRow(QStringLiteral("Artwork:"), "artworkFolder",
                   QStringLiteral("The folder that holds the picture folders and packs (snap, titles, flyers.zip ...); "
                                  "when empty, the folder that holds the snapshots directory"),
@@ -193,8 +194,7 @@ void SetupDialog::createPreferences() {
         layout->addWidget(box);
     layout->addWidget(m_colourControls);
     layout->addWidget(m_hideMatureBox);
-    layout->addLayout(lists);
-    layout->addLayout(artwork);
+    layout->addLayout(folders);
     layout->addStretch(1);
 }
 
