@@ -281,6 +281,10 @@ void ListXmlImport::merge(const QList<ListXmlImport*>& parts) {
     // The emulator lists its machines by name; a clone's Neo-Geo parent may be in another part.
     std::stable_sort(m_games.begin(), m_games.end(),
                      [](const GameRecord& a, const GameRecord& b) { return a.romName() < b.romName(); });
+    // An emulator that knows no name patterns lists every machine in every run: each is kept once.
+    m_games.erase(std::unique(m_games.begin(), m_games.end(),
+                              [](const GameRecord& a, const GameRecord& b) { return a.romName() == b.romName(); }),
+                  m_games.end());
 }
 
 bool ListXmlImport::isNeoGeo(const GameRecord& game) const {

@@ -4,6 +4,7 @@
 #include "support/RecordedProgress.h"
 #include "support/TableRows.h"
 #include <QFile>
+#include <QProcess>
 
 using Outcome = catalogue::Extraction::Outcome;
 using Status = exec::RunResult::Status;
@@ -203,6 +204,16 @@ private slots:
                 whole = files();
             QVERIFY2(files() == whole, qPrintable(QString::number(shards)));
         }
+        // An emulator that knows no patterns, printing its whole list in every run, gives it too.
+        QProcess listing;
+        listing.start(sandbox.mamePath() + "mame", {"-listxml", "-nodtd"});
+        QVERIFY(listing.waitForFinished());
+        writeFile(sandbox.mamePath() + "standin-listxml.txt", listing.readAllStandardOutput());
+        RecordedProgress ignoring;
+        exec::Emulator unaware(state);
+        QCOMPARE(catalogue::buildCatalogue(runner, unaware, state, ignoring, 3).extraction.outcome, Outcome::Written);
+        QVERIFY(files() == whole);
+        QFile::remove(sandbox.mamePath() + "standin-listxml.txt");
         const QStringList last = catalogue::shardPatterns(3, catalogue::nameStartCounts(state.cataloguePath())).last();
         writeFile(sandbox.mamePath() + "standin-control.txt", "-listxml@" + last.last().toLatin1() + " die\n");
         RecordedProgress progress;
