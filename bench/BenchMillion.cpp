@@ -157,8 +157,9 @@ int main(int argc, char** argv) {
             }
         }
     }
-    std::printf("keystroke: the first after loading %.1f ms; the others %.1f ms median; %.1f ms at most (\"%s\") over %d "
-                "games (goal < 30 ms) %s\n",
-                first, bench::median(times), slowestTime, qPrintable(slowest), games, verdict(slowestTime < 30.0));
+    std::printf(
+        "keystroke: the first after loading %.1f ms; the others %.1f ms median; %.1f ms at most (\"%s\") over %d "
+        "games (goal < 30 ms) %s\n",
+        first, bench::median(times), slowestTime, qPrintable(slowest), games, verdict(slowestTime < 30.0));
     return 0;
 }

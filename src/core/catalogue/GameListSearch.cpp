@@ -70,7 +70,9 @@ namespace {
 // common one, stood every few bytes); the rest is compared only there.
 class WordFinder {
 public:
-    explicit WordFinder(QByteArrayView word) : m_word(word), m_last(word.size() - 1) {
+    explicit WordFinder(QByteArrayView word)
+        : m_word(word)
+        , m_last(word.size() - 1) {
         for (int i = 0; i < 16; ++i) {
             m_firsts[i] = word[0];
             m_lasts[i] = word[m_last];
